@@ -1,0 +1,1 @@
+// Placeholder so that an OBJECT library without sources yet still builds.

@@ -1,0 +1,23 @@
+#pragma once
+// The open project. Open() makes it the current one (GetCurrBaselineFileSystem
+// answers its file system) and sends 266/161; Close() sends 266/163 first.
+#include "host/baseline/CNetworkBase.h"
+
+#include <string>
+
+class CBaseline : public CNetworkBase {
+public:
+    // The open project; null when none.
+    static CBaseline* Instance();
+
+    // Opens a project folder (created with its layout when asked and missing).
+    // False, with nothing open, when it is not a project and cannot be made one.
+    static bool Open(const std::string& projectFolder, bool createWhenMissing = false);
+    static void Close();
+
+private:
+    explicit CBaseline(const std::string& projectFolder);
+};
+
+// The current baseline as a network; null when no project is open.
+CNetworkBase* GetCurrentBaseline();

@@ -1,0 +1,58 @@
+#pragma once
+// One project's folder service. A project is a folder:
+//   Workspace.ini        project name ([Workspace] Name=)
+//   Config/              the project's own configuration files
+//   DataFolders/         one sub-folder per DataFolder; "Local default" is the system one
+//   TWDataSet.ini        current-DataFolder record and the linked outside DataFolders
+//   Devices.ini          the network model's device inventory
+// Every folder path handed out ends in '/'.
+#include <memory>
+#include <string>
+
+class TWDataSet;
+
+class TWFileSystem {
+public:
+    explicit TWFileSystem(const std::string& projectFolder);
+    ~TWFileSystem();
+    TWFileSystem(const TWFileSystem&) = delete;
+    TWFileSystem& operator=(const TWFileSystem&) = delete;
+
+    // Creates the layout above (missing parts only) with the system DataFolder.
+    // False when the folder cannot be created or written.
+    static bool CreateProject(const std::string& projectFolder, const std::string& projectName);
+    // True when the folder holds a Workspace.ini.
+    static bool IsProjectFolder(const std::string& folder);
+
+    const std::string& GetProjectFolder() const;
+    std::string GetProjectName() const;   // from Workspace.ini, else the folder's name
+
+    std::string GetDataSetsFolder() const;     // <project>/DataFolders/
+    std::string GetDataSetRecent() const;      // <project>/DataFolders/Local default/
+    std::string GetConfigRootFolder() const;   // <project>/Config/
+
+    // Kind folders inside a DataFolder path (with or without trailing separator).
+    static std::string GetLiveConfigFolder(const std::string& dataSetPath);          // LiveConfig/
+    static std::string GetLiveRoutingTableFolder(const std::string& dataSetPath);    // LiveRouteTable/
+    static std::string GetLiveArpTableFolder(const std::string& dataSetPath);        // LiveArpTable/
+    static std::string GetLiveMacTableFolder(const std::string& dataSetPath);        // LiveMacTable/
+    static std::string GetLiveCdpTableFolder(const std::string& dataSetPath);        // LiveCdpTable/
+    static std::string GetLiveInterfaceFolder(const std::string& dataSetPath);       // LiveInterface/
+    static std::string GetLiveShowCommandDataFolder(const std::string& dataSetPath); // ShowCommand/
+
+    // Folder of "TWDataSet.ini": the open project's folder; empty when no project is open.
+    static std::string GetCurrentBaselineFolder();
+    // Installed shared rule files (e.g. the interface parsing rules).
+    static std::string GetSystemConfFolder();
+
+    TWDataSet* GetDataSet() const;
+
+private:
+    std::string m_projectFolder;
+    std::unique_ptr<TWDataSet> m_dataSet;
+};
+
+// The open project's file system; null when no project is open.
+TWFileSystem* GetCurrBaselineFileSystem();
+// Set by the baseline when a project opens (and to null when it closes).
+void SetCurrBaselineFileSystem(TWFileSystem* fileSystem);
