@@ -12,8 +12,13 @@ public:
 
     // Opens a project folder (created with its layout when asked and missing).
     // False, with nothing open, when it is not a project and cannot be made one.
+    // The open project is closed first; a new project is named after its folder.
     static bool Open(const std::string& projectFolder, bool createWhenMissing = false);
+    // Nothing when no project is open; a Close() from a 266/163 subscriber is ignored.
     static void Close();
+
+    // May DataFolders be created without a dialog? True while this project is open.
+    bool CanCreateDataSet() const;
 
 private:
     explicit CBaseline(const std::string& projectFolder);

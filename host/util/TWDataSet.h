@@ -2,7 +2,16 @@
 // One project's DataFolder registry. Project DataFolders are the sub-folders
 // of the DataFolders folder; linked outside DataFolders are kept in
 // "TWDataSet.ini" (section "EXTERNAL_DATASETS"), so both survive a restart.
-// Names compare without regard to case; paths end in '/'.
+// Names compare without regard to (ASCII) case; paths end in '/'.
+//
+// "EXTERNAL_DATASETS" holds one numbered triple per link, numbers growing in
+// link order (a removed link leaves a gap, the next link takes max + 1):
+//   PathN=<folder path without trailing '/'>   the link's full name
+//   BriefN=<text shown in pickers>             default: last path component
+//   TypeN=<item type>                          default: 3
+// Other sections of the file ("RECORD_INFO" belongs to the DataFolder module)
+// are never rewritten. The file is read on every query, so a second registry
+// on the same project sees the links at once.
 #include <string>
 #include <vector>
 
@@ -14,40 +23,59 @@ public:
     // Null file system: the open project's (GetCurrBaselineFileSystem()).
     explicit TWDataSet(TWFileSystem* fileSystem = nullptr);
 
-    // One new record per DataFolder, caller owns them. Order: project
-    // DataFolders by name ignoring case (item type 2), then linked outside ones
-    // in the order they were linked (item type 3, when withExternal).
+    // One new record per DataFolder, appended to out; caller owns them. Order:
+    // project DataFolders by name ignoring case (item type 2, brief = full name
+    // = folder name), then linked outside ones in the order they were linked
+    // (when withExternal; full name = folder path, stored brief and item type),
+    // vanished ones included until CleanMapDataFolder. Times are the folder's
+    // creation and last-write times; network stays null.
     void GetAllDataSets(std::vector<tagDataSetInfo*>& out, bool withExternal = true) const;
 
     // The current DataFolder: "CurrentPath" of "RECORD_INFO" when that folder
-    // exists, else the system DataFolder. Ends in '/'; empty without a project.
+    // exists, else the DataFolder named by "Current" when it resolves to an
+    // existing folder, else the system DataFolder. Ends in '/'; empty without a project.
     std::string GetCurrentDataSet() const;
-    // Name to path (project DataFolder or linked folder); empty when unknown.
+    // Name to path: a project DataFolder's name (the folder's real spelling is
+    // returned), a linked folder's full name, or the path of a project
+    // DataFolder; empty when unknown.
     std::string GetDataSetPath(const std::string& name) const;
     // Path to name: the sub-folder name for a project DataFolder, the folder
-    // path (no trailing '/') for a linked one.
+    // path (no trailing '/') for a linked one, and for any other folder (the
+    // name it would be linked under).
     std::string GetDatasetName(const std::string& path) const;
     bool IsDataSetExist(const std::string& name) const;
-    // True for a DataFolder of the project itself, false for a linked outside one.
+    // True when the path lies directly in the DataFolders folder (a DataFolder of
+    // the project itself), false for a linked outside one.
     bool IsCurrentBaseLineDataSet(const std::string& path) const;
 
+    // Links the folder name (a path). Refused (false) when it does not exist, is
+    // already linked (compared ignoring case), lies in the DataFolders folder, or
+    // the registry file cannot be written. Empty brief: the last path component;
+    // item type <= 0: 3. A null file system means the open project's (also below).
     static bool AddExternalDataSet(TWFileSystem* fileSystem, const std::string& name,
                                    const std::string& brief, int itemType);
+    // Drops a link given by full name or path (trailing separator optional);
+    // the folder stays on disk. False when no such link.
     static bool RemoveExternalDataSet(TWFileSystem* fileSystem, const std::string& nameOrPath);
+    // Project DataFolder: its name; linked: the stored brief. Unknown: false,
+    // brief left unchanged.
     static bool GetBriefDataSetName(TWFileSystem* fileSystem, const std::string& fullName,
                                     std::string& brief);
 
     // Show-command folder of a DataFolder path, ending in '/'.
     std::string GetLiveShowCommandFolder(const std::string& dataSetPath) const;
     // Route-table file of a device in a DataFolder ("<device>$<qualifier>.ort" or
-    // "<device>.ort"); creates the folder when create is true. Empty on failure.
+    // "<device>.ort"); characters a file name cannot hold, control characters,
+    // '$' and '%' are written as %XX. Creates the folder when create is true.
+    // Empty on failure or for an empty device.
     std::string GetLiveRoutingTablePath(const std::string& dataSetPath, const std::string& device,
                                         const std::string& qualifier, bool create) const;
     std::string GetCurrentShowCommandFolder() const;
     std::string GetCurrentLiveInterfaceFolder() const;
-    // Whole file into content; false (content empty) when it cannot be read.
+    // Whole file into content, byte for byte; false (content empty) when it
+    // cannot be read.
     static bool GetFileContent(const std::string& path, std::string& content);
-    // Drops linked entries whose folders are gone.
+    // Drops linked entries whose folders are gone (null: this registry's project).
     void CleanMapDataFolder(TWFileSystem* fileSystem);
 
 private:

@@ -1,0 +1,87 @@
+// Tarnwick Workstation: opens the bundled sample project (a per-user copy) or
+// the project given with --project, and hosts the DataFolder module.
+#include "apps/workstation/DisplayCheck.h"
+#include "apps/workstation/MainWindow.h"
+#include "apps/workstation/SampleProject.h"
+
+#include "platform/core/Prompter.h"
+#include "platform/qt/QtPrompter.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const char* GetEnv(const char* name) { return std::getenv(name); }
+
+// Renders the shown window to a PNG and ends the program.
+void ScheduleScreenshot(QWidget& window, const QString& file)
+{
+    QTimer::singleShot(300, &window, [&window, file] {
+        const bool saved = window.grab().save(file, "PNG");
+        if (!saved)
+            std::fprintf(stderr, "tarnwick-workstation: cannot write the screenshot %s\n",
+                         file.toLocal8Bit().constData());
+        QApplication::exit(saved ? 0 : 1);
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (const std::string reason = workstation::MissingDisplayReason(&GetEnv); !reason.empty()) {
+        std::fprintf(stderr, "tarnwick-workstation: %s\n", reason.c_str());
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Tarnwick");
+    QApplication::setApplicationName("Workstation");
+    QApplication::setApplicationDisplayName("Tarnwick Workstation");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Tarnwick Workstation: network data collected in DataFolders.");
+    parser.addHelpOption();
+    QCommandLineOption projectOption("project", "Open the project in folder DIR.", "DIR");
+    QCommandLineOption screenshotOption("screenshot",
+                                        "Render the main window to the PNG FILE once shown, then exit.",
+                                        "FILE");
+    parser.addOption(projectOption);
+    parser.addOption(screenshotOption);
+    parser.process(app);
+
+    platform::QtPrompter prompter;
+    platform::Prompter::Install(&prompter);
+
+    std::string projectFolder;
+    if (parser.isSet(projectOption)) {
+        projectFolder = parser.value(projectOption).toStdString();
+    } else {
+        const std::string exeFolder = QCoreApplication::applicationDirPath().toStdString();
+        workstation::SampleProject sample(workstation::SampleProject::LocateBundled(exeFolder),
+                                          workstation::SampleProject::DefaultUserCopyFolder());
+        std::string error;
+        projectFolder = sample.EnsureUserCopy(error);
+        if (projectFolder.empty())
+            std::fprintf(stderr, "tarnwick-workstation: %s\n", error.c_str());
+    }
+
+    int result = 0;
+    {
+        workstation::MainWindow window;
+        window.show();
+        if (!projectFolder.empty())
+            window.OpenProject(projectFolder);
+        if (parser.isSet(screenshotOption))
+            ScheduleScreenshot(window, parser.value(screenshotOption));
+        result = app.exec();
+    }
+    platform::Prompter::Install(nullptr);
+    return result;
+}

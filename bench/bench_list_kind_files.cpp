@@ -1,0 +1,137 @@
+// Lists the ".config" files of one device filter in a DataFolder holding
+// 100,000 files, and times the same search done by find(1) as the baseline.
+// Run: bench_list_kind_files [--benchmark_...]; the ratio is printed at the end.
+#include "guidataset/dataset/core/DataKind.h"
+#include "guidataset/dataset/core/DataKindFiles.h"
+#include "platform/core/DirEntry.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr int kFileCount = 100000;
+constexpr const char* kFilter = "r1";
+
+// A folder shaped like a busy DataFolder: configurations of many devices, some
+// named as result files (device$qualifier), a few of another kind, whose
+// device part holds the filter only in part of the names.
+class BenchFolder {
+public:
+    BenchFolder()
+    {
+        char pattern[] = "/tmp/tw-bench-kindfiles-XXXXXX";
+        if (!::mkdtemp(pattern))
+            std::abort();
+        m_path = pattern;
+        const char* const prefixes[] = {"core-r", "edge-R", "dist-sw", "acc-sw", "fw-"};
+        for (int i = 0; i < kFileCount; ++i) {
+            char name[128];
+            const char* prefix = prefixes[i % 5];
+            if (i % 10 == 3)
+                std::snprintf(name, sizeof name, "%s%d$show r1 log.config", prefix, i / 5);
+            else if (i % 10 == 7)
+                std::snprintf(name, sizeof name, "%s%d$default.config", prefix, i / 5);
+            else if (i % 50 == 9)
+                std::snprintf(name, sizeof name, "%s%d.ort", prefix, i / 5);
+            else
+                std::snprintf(name, sizeof name, "%s%d.config", prefix, i / 5);
+            const int fd = ::open((m_path + "/" + name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (fd < 0)
+                std::abort();
+            ::close(fd);
+        }
+    }
+    ~BenchFolder()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+BenchFolder& Folder()
+{
+    static BenchFolder folder;
+    return folder;
+}
+
+double g_oursNs = 0;
+double g_findNs = 0;
+
+void BM_ListDataKindFiles(benchmark::State& state)
+{
+    const std::string folder = Folder().Path();
+    std::size_t found = 0;
+    for (auto _ : state) {
+        std::vector<platform::DirEntry> entries;
+        ListDataKindFiles(entries, folder, kKindLiveConfig, kFilter);
+        found = entries.size();
+        benchmark::DoNotOptimize(entries.data());
+    }
+    state.counters["files"] = static_cast<double>(found);
+}
+
+void BM_FindIname(benchmark::State& state)
+{
+    const std::string command = "find '" + Folder().Path() + "' -maxdepth 1 -iname '*" +
+                                std::string(kFilter) + "*.config' > /dev/null";
+    for (auto _ : state) {
+        const int rc = std::system(command.c_str());
+        benchmark::DoNotOptimize(rc);
+        if (rc != 0)
+            state.SkipWithError("find failed");
+    }
+}
+
+// Records each benchmark's mean real time per iteration for the ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.iterations == 0)
+                continue;
+            const double ns = run.real_accumulated_time * 1e9 / static_cast<double>(run.iterations);
+            const std::string name = run.benchmark_name();
+            if (name.rfind("BM_ListDataKindFiles", 0) == 0)
+                g_oursNs = ns;
+            else if (name.rfind("BM_FindIname", 0) == 0)
+                g_findNs = ns;
+        }
+    }
+};
+
+} // namespace
+
+BENCHMARK(BM_ListDataKindFiles)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_FindIname)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    Folder();   // build the folder before anything is timed
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (g_oursNs > 0 && g_findNs > 0) {
+        std::printf("\nListDataKindFiles %.2f ms, find -iname %.2f ms: ratio ours/find = %.2f "
+                    "(target <= 1.50)\n",
+                    g_oursNs / 1e6, g_findNs / 1e6, g_oursNs / g_findNs);
+    }
+    benchmark::Shutdown();
+    return 0;
+}

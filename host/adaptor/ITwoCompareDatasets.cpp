@@ -1,0 +1,3 @@
+#include "host/adaptor/ITwoCompareDatasets.h"
+
+ITwoCompareDatasets::~ITwoCompareDatasets() = default;

@@ -1,0 +1,24 @@
+#pragma once
+// The one place that knows the path separator. Folder paths handed out end in
+// '/'; a trailing backslash from text written on Windows counts as one too.
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// True when s ends in '/' or '\\'.
+bool EndsWithSeparator(std::string_view s);
+
+// s with a trailing '/' (a trailing '\\' becomes '/'); empty stays empty so an
+// unset folder never turns into the root folder.
+std::string EnsureTrailingSlash(std::string_view s);
+
+// folder + '/' + name, with exactly one separator between them.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// Replaces path with bytes through a temporary file in the same folder that is
+// flushed and renamed over the old file. On failure the temporary is removed,
+// the old file is left as it was, and false is returned.
+bool AtomicWriteFile(const std::string& path, std::string_view bytes);
+
+} // namespace platform

@@ -1,0 +1,65 @@
+#include "host/util/CConf.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CConf, SetValueKeepsForeignSectionsKeysOrderAndComments)
+{
+    TempDir dir;
+    const std::string file = dir / "TWDataSet.ini";
+    TempDir::Write(file, "; linked DataFolders\n[External]\nB=/data/b/\nA=/data/a/\n\n"
+                         "[RECORD_INFO]\r\n; chosen by the user\r\nCurrent=Old\r\nBaseline=Monday\r\n");
+    ASSERT_TRUE(CConf(file).SetValue("RECORD_INFO", "Current", "Tuesday"));
+    ASSERT_TRUE(CConf(file).SetValue("RECORD_INFO", "CurrentPath", "/p/Tuesday/"));
+
+    // Everything that was there is still there, in its order, on CR LF lines.
+    const std::string text = TempDir::Read(file);
+    std::size_t at = 0;
+    for (const char* line : {"; linked DataFolders\r\n", "[External]\r\n", "B=/data/b/\r\n", "A=/data/a/\r\n",
+                             "[RECORD_INFO]\r\n", "; chosen by the user\r\n", "Current=Tuesday\r\n",
+                             "Baseline=Monday\r\n", "CurrentPath=/p/Tuesday/\r\n"}) {
+        at = text.find(line, at);
+        ASSERT_NE(at, std::string::npos) << line << " in order in:\n" << text;
+    }
+    EXPECT_EQ(text.find("\n\n"), std::string::npos) << "no bare line feeds";
+    ASSERT_TRUE(CConf(file).SetValue("RECORD_INFO", "Current", "Tuesday"));
+    EXPECT_EQ(TempDir::Read(file), text) << "a file this class wrote is rewritten unchanged";
+    EXPECT_EQ(CConf(file).GetKeys("RECORD_INFO"), (std::vector<std::string>{"Current", "Baseline", "CurrentPath"}));
+}
+
+TEST(CConf, DeleteAndBoundedCopySurviveReload)
+{
+    TempDir dir;
+    const std::string file = dir / "a.ini";
+    {
+        CConf conf(file);
+        for (const char* key : {"k1", "k2"})
+            ASSERT_TRUE(conf.SetValue("A", key, "value-one"));
+        ASSERT_TRUE(conf.SetValue("B", "k", "b"));
+        ASSERT_TRUE(conf.DeleteKey("A", "k2"));
+        ASSERT_TRUE(conf.DeleteSection("B"));
+        EXPECT_FALSE(conf.SetValue("A", "k3", "two\r\nlines"));
+        EXPECT_FALSE(conf.SetValue("A", "a=b", "v"));
+    }
+    EXPECT_EQ(TempDir::Read(file), "[A]\r\nk1=value-one\r\n");
+    CConf conf(file);
+    char buffer[6];
+    EXPECT_EQ(conf.GetStringValue("A", "k1", buffer, sizeof buffer), 5);
+    EXPECT_STREQ(buffer, "value");
+    EXPECT_EQ(conf.GetStringValue("A", "missing", buffer, sizeof buffer, "d"), 1);
+    EXPECT_STREQ(buffer, "d");
+}
+
+TEST(CConf, MissingFileIsEmptyMissingFolderKeepsValueInMemory)
+{
+    TempDir dir;
+    EXPECT_EQ(CConf(dir / "none.ini").GetValue("S", "k", "dflt"), "dflt");
+    CConf conf(dir / "no/such/folder/x.ini");
+    EXPECT_FALSE(conf.SetValue("L2Discover", "UseCacheDatainDiscover", "1"));
+    EXPECT_EQ(conf.GetValue("L2Discover", "UseCacheDatainDiscover"), "1");
+}
+
+} // namespace
