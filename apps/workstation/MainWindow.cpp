@@ -1,8 +1,15 @@
 #include "apps/workstation/MainWindow.h"
 
+#include "apps/workstation/ChooseDataFolderDialog.h"
+#include "apps/workstation/ModuleLoader.h"
+
+#include "host/adaptor/GuiDatasetCenter.h"
 #include "host/baseline/CBaseline.h"
+#include "host/util/TWDataSet.h"
+#include "host/util/tagDataSetInfo.h"
 #include "host/util/TWFileSystem.h"
 #include "platform/core/Prompter.h"
+#include "platform/qt/RunModal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,10 +17,11 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QToolBar>
 
 namespace workstation {
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(ModuleLoader* module, QWidget* parent)
     : QMainWindow(parent)
 {
     m_mdiArea = new QMdiArea(this);
@@ -22,6 +30,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_projectLabel = new QLabel(this);
     statusBar()->addWidget(m_projectLabel, 1);
     BuildMenus();
+    if (module && module->IsLoaded())
+        BuildDataFolderTools(*module);
     resize(1100, 720);
     UpdateTitle();
 }
@@ -29,6 +39,11 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     CloseProject();
+    // The picker goes with this window; the service must not keep it.
+    if (m_toolbarPicker) {
+        if (GuiDatasetCenter* service = GuiDatasetCenter::Instance())
+            service->InitBarComboBox(nullptr);
+    }
 }
 
 void MainWindow::BuildMenus()
@@ -81,6 +96,99 @@ void MainWindow::OnOpenProject()
     const std::string folder = platform::Prompter::Instance().BrowseFolder(request);
     if (!folder.empty())
         OpenProject(folder);
+}
+
+void MainWindow::BuildDataFolderTools(ModuleLoader& module)
+{
+    m_toolbarPicker = module.CreateToolbarPicker(this);
+    if (m_toolbarPicker) {
+        QToolBar* toolbar = addToolBar(tr("DataFolder"));
+        toolbar->setObjectName("toolbarDataFolder");
+        toolbar->addWidget(new QLabel(tr(" DataFolder: "), toolbar));
+        toolbar->addWidget(m_toolbarPicker);
+        m_toolbarPicker->setToolTip(tr("Current DataFolder"));
+        connect(m_toolbarPicker, SIGNAL(dataSetChosen(QString)), this, SLOT(OnDataSetChosen(QString)));
+        if (GuiDatasetCenter* service = GuiDatasetCenter::Instance())
+            service->InitBarComboBox(m_toolbarPicker);
+    }
+
+    m_dataFolderMenu = menuBar()->addMenu(tr("&DataFolder"));
+    m_dataFolderMenu->setObjectName("menuDataFolder");
+    QAction* newAction = m_dataFolderMenu->addAction(tr("New DataFolder..."), this, &MainWindow::OnNewDataFolder);
+    newAction->setObjectName("actionNewDataFolder");
+    QAction* link = m_dataFolderMenu->addAction(tr("Link Outside DataFolder..."), this, &MainWindow::OnLinkDataFolder);
+    link->setObjectName("actionLinkDataFolder");
+    m_lockAction = m_dataFolderMenu->addAction(tr("Lock"), this, &MainWindow::OnToggleLock);
+    m_lockAction->setObjectName("actionLockDataFolder");
+    m_dataFolderMenu->addSeparator();
+    QAction* remove = m_dataFolderMenu->addAction(tr("Delete DataFolder"), this, &MainWindow::OnDeleteDataFolder);
+    remove->setObjectName("actionDeleteDataFolder");
+    connect(m_dataFolderMenu, &QMenu::aboutToShow, this, &MainWindow::UpdateDataFolderMenu);
+}
+
+GuiDatasetCenter* MainWindow::Service() const
+{
+    return CBaseline::Instance() ? GuiDatasetCenter::Instance() : nullptr;
+}
+
+std::string MainWindow::CurrentDataFolderPath() const
+{
+    CBaseline* project = CBaseline::Instance();
+    return project ? project->GetFileSystem()->GetDataSet()->GetCurrentDataSet() : std::string();
+}
+
+void MainWindow::UpdateDataFolderMenu()
+{
+    GuiDatasetCenter* service = Service();
+    for (QAction* action : m_dataFolderMenu->actions())
+        action->setEnabled(service != nullptr);
+    if (!service)
+        return;
+    bool cancel = false;
+    const bool locked = service->IsLocked2(CurrentDataFolderPath(), cancel, false);
+    m_lockAction->setText(locked ? tr("UnLock") : tr("Lock"));
+}
+
+void MainWindow::OnDataSetChosen(const QString& name)
+{
+    if (GuiDatasetCenter* service = Service())
+        service->SetCurrentDataset(name.toStdString().c_str(), CBaseline::Instance(), true);
+}
+
+void MainWindow::OnNewDataFolder()
+{
+    GuiDatasetCenter* service = Service();
+    if (!service)
+        return;
+    std::string name;
+    service->NewDataset(name, CBaseline::Instance()->GetFileSystem(), std::string());
+}
+
+void MainWindow::OnLinkDataFolder()
+{
+    if (GuiDatasetCenter* service = Service())
+        service->AddExternDataset(CBaseline::Instance(), this, nullptr, nullptr, kItemExternal);
+}
+
+void MainWindow::OnToggleLock()
+{
+    if (GuiDatasetCenter* service = Service())
+        service->LockDataset(CurrentDataFolderPath());
+}
+
+void MainWindow::OnDeleteDataFolder()
+{
+    GuiDatasetCenter* service = Service();
+    if (!service)
+        return;
+    TWFileSystem* fileSystem = CBaseline::Instance()->GetFileSystem();
+    ChooseDataFolderDialog dialog(*fileSystem, tr("Delete DataFolder"),
+                                  tr("DataFolder to delete:"), this);
+    if (platform::RunModal(dialog) != QDialog::Accepted)
+        return;
+    std::string path = fileSystem->GetDataSet()->GetDataSetPath(dialog.ChosenName());
+    if (!path.empty())
+        service->DoDeleteDataSet(path, fileSystem, this);
 }
 
 void MainWindow::UpdateTitle()

@@ -6,15 +6,22 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMenu;
+class QToolBar;
+class GuiDatasetCenter;
 
 namespace workstation {
+
+class ModuleLoader;
 
 // The workstation's main window: the open project, its menus and the MDI area
 // where DataFolder browsers and viewers open.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // module: the loaded DataFolder module, or null when it could not be loaded
+    // (the window then offers no DataFolder commands).
+    explicit MainWindow(ModuleLoader* module = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Opens a project folder; reports a folder that is no project and returns false.
@@ -22,15 +29,32 @@ public:
     void CloseProject();
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
+    QWidget* ToolbarPicker() const { return m_toolbarPicker; }
+
+private slots:
+    // The user chose a DataFolder in the toolbar picker.
+    void OnDataSetChosen(const QString& name);
 
 private:
     void BuildMenus();
     void UpdateTitle();
     void OnOpenProject();
+    void BuildDataFolderTools(ModuleLoader& module);
+    void UpdateDataFolderMenu();
+    void OnNewDataFolder();
+    void OnLinkDataFolder();
+    void OnToggleLock();
+    void OnDeleteDataFolder();
+    // The service when the module is loaded and a project is open.
+    GuiDatasetCenter* Service() const;
+    std::string CurrentDataFolderPath() const;
 
     QMdiArea* m_mdiArea = nullptr;
     QLabel* m_projectLabel = nullptr;
     QAction* m_closeProjectAction = nullptr;
+    QMenu* m_dataFolderMenu = nullptr;
+    QAction* m_lockAction = nullptr;
+    QWidget* m_toolbarPicker = nullptr;
 };
 
 } // namespace workstation

@@ -2,6 +2,7 @@
 // the project given with --project, and hosts the DataFolder module.
 #include "apps/workstation/DisplayCheck.h"
 #include "apps/workstation/MainWindow.h"
+#include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/SampleProject.h"
 
 #include "platform/core/Prompter.h"
@@ -72,9 +73,13 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "tarnwick-workstation: %s\n", error.c_str());
     }
 
+    workstation::ModuleLoader module;
+    if (!module.Load(QCoreApplication::applicationDirPath().toStdString()))
+        std::fprintf(stderr, "tarnwick-workstation: %s\n", module.Error().c_str());
+
     int result = 0;
     {
-        workstation::MainWindow window;
+        workstation::MainWindow window(&module);
         window.show();
         if (!projectFolder.empty())
             window.OpenProject(projectFolder);

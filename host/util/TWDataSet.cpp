@@ -304,8 +304,14 @@ std::string TWDataSet::GetDataSetPath(const std::string& name) const
         return {};
     if (const auto real = FindProjectName(ProjectDataFolderNames(*fileSystem), name))
         return platform::EnsureTrailingSlash(platform::JoinPath(fileSystem->GetDataSetsFolder(), *real));
-    if (const auto link = FindLink(LoadLinks(*fileSystem), name))
+    const std::vector<ExternalLink> links = LoadLinks(*fileSystem);
+    if (const auto link = FindLink(links, name))
         return WithTrailingSlash(link->fullName);
+    // The toolbar shows linked DataFolders by their brief names, and what it
+    // shows is what gets recorded as current: resolve a brief name too.
+    for (const auto& link : links)
+        if (EqualsNoCase(link.brief, name))
+            return WithTrailingSlash(link.fullName);
     // A project DataFolder may also be named by its own path.
     if (name.find_first_of("/\\") != std::string::npos && IsCurrentBaseLineDataSet(name) && IsFolder(name))
         return WithTrailingSlash(name);

@@ -37,9 +37,9 @@ TempDir::~TempDir()
     fs::remove_all(m_path, ec);
 }
 
-bool TempDir::WriteFile(const std::string& relPath, const std::string& bytes) const
+bool WriteBytes(const std::string& file, const std::string& bytes)
 {
-    const fs::path path = fs::path(m_path) / relPath;
+    const fs::path path(file);
     std::error_code ec;
     fs::create_directories(path.parent_path(), ec);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -47,12 +47,22 @@ bool TempDir::WriteFile(const std::string& relPath, const std::string& bytes) co
     return static_cast<bool>(out.flush());
 }
 
-std::string TempDir::ReadFile(const std::string& relPath) const
+std::string ReadBytes(const std::string& file)
 {
-    std::ifstream in(fs::path(m_path) / relPath, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     if (!in)
         return {};
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool TempDir::WriteFile(const std::string& relPath, const std::string& bytes) const
+{
+    return WriteBytes((fs::path(m_path) / relPath).string(), bytes);
+}
+
+std::string TempDir::ReadFile(const std::string& relPath) const
+{
+    return ReadBytes((fs::path(m_path) / relPath).string());
 }
 
 bool TempDir::Exists(const std::string& relPath) const

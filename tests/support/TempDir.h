@@ -28,4 +28,9 @@ private:
     std::string m_path;
 };
 
+// A whole file's bytes by full path; empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
+// Writes bytes as they are, creating folders on the way.
+bool WriteBytes(const std::string& path, const std::string& bytes);
+
 } // namespace twtest

@@ -110,6 +110,8 @@ TEST_F(TWDataSetTest, LookupsIgnoreCaseAndKeepRealSpelling)
     EXPECT_EQ(Registry().GetDataSetPath(m_tmp.Path("OUTSIDE/site-a")), site);
     EXPECT_TRUE(TWDataSet::GetBriefDataSetName(m_fileSystem.get(), site, brief));
     EXPECT_EQ(brief, "A");
+    // The toolbar shows (and so records) a linked DataFolder by its brief name.
+    EXPECT_EQ(Registry().GetDataSetPath("a"), site);
     EXPECT_EQ(Registry().GetDatasetName(site), NoSlash(site));
     EXPECT_FALSE(Registry().IsCurrentBaseLineDataSet(site));
 }

@@ -1,8 +1,10 @@
 #include "host/util/CConf.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+using twtest::TempDir;
 
 namespace {
 
@@ -10,13 +12,13 @@ TEST(CConf, SetValueKeepsForeignSectionsKeysOrderAndComments)
 {
     TempDir dir;
     const std::string file = dir / "TWDataSet.ini";
-    TempDir::Write(file, "; linked DataFolders\n[External]\nB=/data/b/\nA=/data/a/\n\n"
+    twtest::WriteBytes(file, "; linked DataFolders\n[External]\nB=/data/b/\nA=/data/a/\n\n"
                          "[RECORD_INFO]\r\n; chosen by the user\r\nCurrent=Old\r\nBaseline=Monday\r\n");
     ASSERT_TRUE(CConf(file).SetValue("RECORD_INFO", "Current", "Tuesday"));
     ASSERT_TRUE(CConf(file).SetValue("RECORD_INFO", "CurrentPath", "/p/Tuesday/"));
 
     // Everything that was there is still there, in its order, on CR LF lines.
-    const std::string text = TempDir::Read(file);
+    const std::string text = twtest::ReadBytes(file);
     std::size_t at = 0;
     for (const char* line : {"; linked DataFolders\r\n", "[External]\r\n", "B=/data/b/\r\n", "A=/data/a/\r\n",
                              "[RECORD_INFO]\r\n", "; chosen by the user\r\n", "Current=Tuesday\r\n",
@@ -26,7 +28,7 @@ TEST(CConf, SetValueKeepsForeignSectionsKeysOrderAndComments)
     }
     EXPECT_EQ(text.find("\n\n"), std::string::npos) << "no bare line feeds";
     ASSERT_TRUE(CConf(file).SetValue("RECORD_INFO", "Current", "Tuesday"));
-    EXPECT_EQ(TempDir::Read(file), text) << "a file this class wrote is rewritten unchanged";
+    EXPECT_EQ(twtest::ReadBytes(file), text) << "a file this class wrote is rewritten unchanged";
     EXPECT_EQ(CConf(file).GetKeys("RECORD_INFO"), (std::vector<std::string>{"Current", "Baseline", "CurrentPath"}));
 }
 
@@ -44,7 +46,7 @@ TEST(CConf, DeleteAndBoundedCopySurviveReload)
         EXPECT_FALSE(conf.SetValue("A", "k3", "two\r\nlines"));
         EXPECT_FALSE(conf.SetValue("A", "a=b", "v"));
     }
-    EXPECT_EQ(TempDir::Read(file), "[A]\r\nk1=value-one\r\n");
+    EXPECT_EQ(twtest::ReadBytes(file), "[A]\r\nk1=value-one\r\n");
     CConf conf(file);
     char buffer[6];
     EXPECT_EQ(conf.GetStringValue("A", "k1", buffer, sizeof buffer), 5);

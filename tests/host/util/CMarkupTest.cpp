@@ -1,8 +1,10 @@
 #include "host/util/CMarkup.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+using twtest::TempDir;
 
 namespace {
 
@@ -38,7 +40,7 @@ TEST(CMarkup, BuiltFromScratchSavesTheExactCompactText)
     ASSERT_TRUE(xml.AddElem("Creater", "u"));
     ASSERT_TRUE(xml.AddElem("IsLocked", "True"));
     ASSERT_TRUE(xml.Save(dir / "TheDataset.Desc"));
-    EXPECT_EQ(TempDir::Read(dir / "TheDataset.Desc"),
+    EXPECT_EQ(twtest::ReadBytes(dir / "TheDataset.Desc"),
               "<DatasetDesc><Creater>u</Creater><IsLocked>True</IsLocked></DatasetDesc>");
 }
 
@@ -46,11 +48,11 @@ TEST(CMarkup, LockWriterKeepsOtherElementsInPlaceAndOrder)
 {
     TempDir dir;
     const std::string file = dir / "TheDataset.Desc";
-    TempDir::Write(file, "<DatasetDesc><Creater>ann</Creater><Desc>a\xE2\x82\xAC&amp;b</Desc></DatasetDesc>");
+    twtest::WriteBytes(file, "<DatasetDesc><Creater>ann</Creater><Desc>a\xE2\x82\xAC&amp;b</Desc></DatasetDesc>");
     WriteLock(file, true);
     WriteLock(file, false);
     EXPECT_EQ(ReadLock(file), "False");
-    EXPECT_EQ(TempDir::Read(file),
+    EXPECT_EQ(twtest::ReadBytes(file),
               "<DatasetDesc><Creater>ann</Creater><Desc>a\xE2\x82\xAC&amp;b</Desc><IsLocked>False</IsLocked></DatasetDesc>");
 }
 
@@ -59,14 +61,14 @@ TEST(CMarkup, NotXmlOrMissingFileLoadsEmptyAndIsReplacedByAFreshDescriptor)
     TempDir dir;
     const std::string file = dir / "TheDataset.Desc";
     for (const char* junk : {"this is not xml", "", "<DatasetDesc><IsLocked>True</DatasetDesc>"}) {
-        TempDir::Write(file, junk);
+        twtest::WriteBytes(file, junk);
         CMarkup xml;
         EXPECT_FALSE(xml.Load(file)) << junk;
         EXPECT_EQ(xml.GetDoc(), "");
         EXPECT_FALSE(xml.FindElem());
     }
     WriteLock(file, true);
-    EXPECT_EQ(TempDir::Read(file), "<DatasetDesc><IsLocked>True</IsLocked></DatasetDesc>");
+    EXPECT_EQ(twtest::ReadBytes(file), "<DatasetDesc><IsLocked>True</IsLocked></DatasetDesc>");
     EXPECT_EQ(ReadLock(dir / "missing.Desc"), "<none>");
     EXPECT_FALSE(CMarkup().Load(dir / "")) << "a folder is not a descriptor";
 }

@@ -1,8 +1,10 @@
 #include "host/util/CXXmlHelper.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+using twtest::TempDir;
 
 namespace {
 
@@ -17,7 +19,7 @@ TEST(CXXmlHelper, DescriptionSaveOnAMissingFileWritesOnlyTheDescription)
     CXXmlHelper::Node desc = xml.GetNode(root, "Desc", true);
     ASSERT_TRUE(xml.SetValue(desc, "line one\bline two"));
     ASSERT_TRUE(xml.Save(file));
-    EXPECT_EQ(TempDir::Read(file), "<DatasetDesc><Desc>line one&#08;line two</Desc></DatasetDesc>");
+    EXPECT_EQ(twtest::ReadBytes(file), "<DatasetDesc><Desc>line one&#08;line two</Desc></DatasetDesc>");
 
     CXXmlHelper again;
     ASSERT_TRUE(again.Load(file));
@@ -29,7 +31,7 @@ TEST(CXXmlHelper, GetAndSetKeepTheOtherElements)
 {
     TempDir dir;
     const std::string file = dir / "TheDataset.Desc";
-    TempDir::Write(file, "<DatasetDesc><Creater>ann</Creater><Desc>old</Desc><IsLocked>True</IsLocked></DatasetDesc>");
+    twtest::WriteBytes(file, "<DatasetDesc><Creater>ann</Creater><Desc>old</Desc><IsLocked>True</IsLocked></DatasetDesc>");
     CXXmlHelper xml;
     ASSERT_TRUE(xml.Load(file));
     CXXmlHelper::Node root = xml.GetChildNode({}, "DatasetDesc");
@@ -40,7 +42,7 @@ TEST(CXXmlHelper, GetAndSetKeepTheOtherElements)
 
     ASSERT_TRUE(xml.SetValue(xml.GetNode(root, "Desc", true), "new"));
     ASSERT_TRUE(xml.Save(file));
-    EXPECT_EQ(TempDir::Read(file),
+    EXPECT_EQ(twtest::ReadBytes(file),
               "<DatasetDesc><Creater>ann</Creater><Desc>new</Desc><IsLocked>True</IsLocked></DatasetDesc>");
 }
 

@@ -1,9 +1,11 @@
 #include "host/util/Pathname.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+using twtest::TempDir;
 
 namespace {
 
@@ -14,7 +16,7 @@ TEST(Pathname, MkdirHierMakesEveryParentAndFailsOverAFile)
     ASSERT_TRUE(Pathname(dir / "a/b/c/").mkdirHier(0775));
     EXPECT_TRUE(Pathname(dir / "a/b/c").exists());
     EXPECT_TRUE(Pathname(dir / "a/b/c").mkdirHier(0775)) << "an existing folder is success";
-    TempDir::Write(dir / "file", "x");
+    twtest::WriteBytes(dir / "file", "x");
     EXPECT_FALSE(Pathname(dir / "file").mkdirHier(0775));
     EXPECT_FALSE(Pathname(dir / "file/sub").mkdirHier(0775));
 }
@@ -23,10 +25,10 @@ TEST(Pathname, RemoveFileTakesAFileAnEmptyFolderOrWithRecursiveATree)
 {
     TempDir dir;
     ASSERT_TRUE(Pathname(dir / "t/LiveConfig").mkdirHier(0775));
-    TempDir::Write(dir / "t/LiveConfig/r1.config", "hostname r1");
-    TempDir::Write(dir / "t/TheDataset.Desc", "<DatasetDesc/>");
+    twtest::WriteBytes(dir / "t/LiveConfig/r1.config", "hostname r1");
+    twtest::WriteBytes(dir / "t/TheDataset.Desc", "<DatasetDesc/>");
     ASSERT_TRUE(Pathname(dir / "outside").mkdirHier(0775));
-    TempDir::Write(dir / "outside/keep.txt", "data");
+    twtest::WriteBytes(dir / "outside/keep.txt", "data");
     ASSERT_EQ(::symlink((dir / "outside").c_str(), (dir / "t/link").c_str()), 0);
 
     EXPECT_FALSE(Pathname(dir / "t").removeFile(false)) << "a full folder needs recursive";
@@ -35,7 +37,7 @@ TEST(Pathname, RemoveFileTakesAFileAnEmptyFolderOrWithRecursiveATree)
     EXPECT_TRUE(Pathname(dir / "t").removeFile(true));
     EXPECT_FALSE(Pathname(dir / "t").exists());
     EXPECT_FALSE(Pathname(dir / "t").removeFile(true)) << "nothing there";
-    EXPECT_EQ(TempDir::Read(dir / "outside/keep.txt"), "data") << "links are not followed";
+    EXPECT_EQ(twtest::ReadBytes(dir / "outside/keep.txt"), "data") << "links are not followed";
 }
 
 } // namespace

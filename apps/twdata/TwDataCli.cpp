@@ -1,0 +1,169 @@
+#include "apps/twdata/TwDataCli.h"
+
+#include "apps/twdata/DataFolderCommands.h"
+#include "apps/twdata/ProjectSession.h"
+#include "apps/twdata/TerminalPrompter.h"
+
+#include "host/util/TWFileSystem.h"
+#include "platform/core/Prompter.h"
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace twdata {
+
+namespace {
+
+// The prompter is this process's for the time of one command.
+class PrompterScope {
+public:
+    explicit PrompterScope(platform::Prompter* prompter) : m_previous(platform::Prompter::Install(prompter)) {}
+    ~PrompterScope() { platform::Prompter::Install(m_previous); }
+    PrompterScope(const PrompterScope&) = delete;
+    PrompterScope& operator=(const PrompterScope&) = delete;
+
+private:
+    platform::Prompter* m_previous;
+};
+
+struct Arguments {
+    std::string project;
+    std::string folder;
+    std::string name;
+    std::string brief;
+    std::string kind;
+    std::string dataFolder;
+    std::string filter;
+    bool locked = false;
+    bool yes = false;
+};
+
+// The first word that is neither an option nor the value of -p, when it names
+// no command; CLI11 would only say that a command is missing.
+std::string UnknownCommand(const CLI::App& app, int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "-p" || word == "--project") {
+            ++i;
+            continue;
+        }
+        if (word.empty() || word[0] == '-')
+            continue;
+        try {
+            app.get_subcommand(word);
+            return {};
+        } catch (const CLI::OptionNotFound&) {
+            return word;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TwDataCli::TwDataCli(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+
+int TwDataCli::Run(int argc, char** argv)
+{
+    Arguments args;
+    CLI::App app{"twdata: manage the DataFolders of a Tarnwick project from the command line.", "twdata"};
+    app.option_defaults()->always_capture_default(false);
+    app.require_subcommand(1);
+    app.fallthrough();
+    app.add_option("-p,--project", args.project, "The project folder (holding Workspace.ini)");
+
+    using Command = std::function<int(DataFolderCommands&)>;
+    Command command;
+    bool needsProject = true;
+
+    CLI::App* init = app.add_subcommand("init", "Create a project in DIR with the \"Local default\" DataFolder");
+    init->add_option("DIR", args.folder, "The project folder")->required();
+    init->add_option("--name", args.name, "The project name (default: the folder's name)");
+    init->callback([&] { needsProject = false; });
+
+    CLI::App* list = app.add_subcommand(
+        "list", "List the DataFolders: full name, brief name, item type, lock, current mark (tab-separated)");
+    list->callback([&] { command = [](DataFolderCommands& c) { return c.List(); }; });
+
+    CLI::App* files = app.add_subcommand("files", "List the files of one kind of data in a DataFolder");
+    files->add_option("KIND", args.kind, "Kind name (LiveConfig, ShowCommand, ...) or number")->required();
+    files->add_option("--datafolder", args.dataFolder, "The DataFolder (default: the current one)");
+    files->add_option("--filter", args.filter, "Only files of devices whose name contains TEXT");
+    files->callback([&] {
+        command = [&](DataFolderCommands& c) { return c.Files(args.kind, args.dataFolder, args.filter); };
+    });
+
+    CLI::App* create = app.add_subcommand("new", "Create a DataFolder");
+    create->add_option("NAME", args.name, "The DataFolder name")->required();
+    create->add_flag("--locked", args.locked, "Create it locked");
+    create->callback([&] { command = [&](DataFolderCommands& c) { return c.New(args.name, args.locked); }; });
+
+    CLI::App* lock = app.add_subcommand("lock", "Lock a DataFolder (read-only for data collection)");
+    lock->add_option("NAME", args.name, "The DataFolder")->required();
+    lock->callback([&] { command = [&](DataFolderCommands& c) { return c.SetLock(args.name, true); }; });
+
+    CLI::App* unlock = app.add_subcommand("unlock", "Unlock a DataFolder");
+    unlock->add_option("NAME", args.name, "The DataFolder")->required();
+    unlock->callback([&] { command = [&](DataFolderCommands& c) { return c.SetLock(args.name, false); }; });
+
+    CLI::App* current = app.add_subcommand("current", "Print the current DataFolder, or make NAME current");
+    current->add_option("NAME", args.name, "The DataFolder to make current");
+    current->callback([&] {
+        command = [&](DataFolderCommands& c) {
+            return args.name.empty() ? c.ShowCurrent() : c.SetCurrent(args.name);
+        };
+    });
+
+    CLI::App* remove = app.add_subcommand("delete", "Delete a DataFolder and its files");
+    remove->add_option("NAME", args.name, "The DataFolder")->required();
+    remove->add_flag("-y,--yes", args.yes, "Answer Yes to the question instead of asking");
+    remove->callback([&] { command = [&](DataFolderCommands& c) { return c.Delete(args.name); }; });
+
+    CLI::App* link = app.add_subcommand("link", "Link an outside FOLDER as a DataFolder");
+    link->add_option("FOLDER", args.folder, "The folder to link")->required();
+    link->add_option("--brief", args.brief, "The name shown in pickers (default: the folder's name)");
+    link->callback([&] { command = [&](DataFolderCommands& c) { return c.Link(args.folder, args.brief); }; });
+
+    CLI::App* unlink = app.add_subcommand("unlink", "Drop the link to an outside DataFolder; its files stay");
+    unlink->add_option("NAME", args.name, "The linked DataFolder (its folder or brief name)")->required();
+    unlink->callback([&] { command = [&](DataFolderCommands& c) { return c.Unlink(args.name); }; });
+
+    if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
+        m_err << "twdata: unknown command '" << unknown << "'. Commands: init, list, files, new, lock, "
+              << "unlock, current, delete, link, unlink; see twdata --help.\n";
+        return kExitUsage;
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e, m_out, m_err) == 0 ? kExitDone : kExitUsage;
+    }
+
+    if (!needsProject)
+        return DataFolderCommands::Init(args.folder, args.name, m_out, m_err);
+    if (args.project.empty()) {
+        m_err << "twdata: -p DIR names the project; see twdata --help.\n";
+        return kExitUsage;
+    }
+    if (!TWFileSystem::IsProjectFolder(args.project)) {
+        m_err << "-p " << args.project << " is not a project (no Workspace.ini)\n";
+        return kExitFailed;
+    }
+
+    TerminalPrompter prompter(args.yes);
+    PrompterScope prompterScope(&prompter);
+    ProjectSession session;
+    std::string error;
+    if (!session.Open(args.project, error)) {
+        m_err << error << '\n';
+        return kExitFailed;
+    }
+    DataFolderCommands commands(session, m_out, m_err);
+    return command(commands);
+}
+
+} // namespace twdata

@@ -1,0 +1,65 @@
+#include "apps/workstation/ModuleLoader.h"
+
+#include <QLibrary>
+#include <QStringList>
+
+namespace workstation {
+
+namespace {
+using AttachFunction = void (*)();
+using PickerFactory = QWidget* (*)(QWidget*);
+
+constexpr const char* kAttach = "TwGuidatasetAttach";
+constexpr const char* kDetach = "TwGuidatasetDetach";
+constexpr const char* kCreatePicker = "TwGuidatasetCreateToolbarPicker";
+} // namespace
+
+ModuleLoader::ModuleLoader() = default;
+
+ModuleLoader::~ModuleLoader()
+{
+    if (m_attached) {
+        if (auto detach = reinterpret_cast<AttachFunction>(m_library->resolve(kDetach)))
+            detach();
+    }
+    // The library stays mapped: Qt objects made from it may outlive this loader
+    // until the application object goes.
+    delete m_library;
+}
+
+bool ModuleLoader::Load(const std::string& executableFolder)
+{
+    const QString folder = QString::fromStdString(executableFolder);
+    const QStringList candidates = {folder + "/../lib/libguidataset.so",
+                                    folder + "/libguidataset.so", "guidataset"};
+    QStringList errors;
+    for (const QString& candidate : candidates) {
+        auto* library = new QLibrary(candidate);
+        if (library->load()) {
+            auto attach = reinterpret_cast<AttachFunction>(library->resolve(kAttach));
+            if (!attach) {
+                errors << library->fileName() + ": no " + kAttach;
+                delete library;
+                continue;
+            }
+            m_library = library;
+            attach();
+            m_attached = true;
+            return true;
+        }
+        errors << library->errorString();
+        delete library;
+    }
+    m_error = "The DataFolder module cannot be loaded: " + errors.join("; ").toStdString();
+    return false;
+}
+
+QWidget* ModuleLoader::CreateToolbarPicker(QWidget* parent) const
+{
+    if (!m_attached)
+        return nullptr;
+    auto create = reinterpret_cast<PickerFactory>(m_library->resolve(kCreatePicker));
+    return create ? create(parent) : nullptr;
+}
+
+} // namespace workstation

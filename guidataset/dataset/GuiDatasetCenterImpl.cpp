@@ -1,0 +1,777 @@
+#include "guidataset/dataset/GuiDatasetCenterImpl.h"
+
+#include "guidataset/dataset/CXTPDataSetComboBox.h"
+#include "guidataset/dataset/ComboBoxTipDataSets.h"
+#include "guidataset/dataset/DatasetEventSubscriber.h"
+#include "guidataset/dataset/core/CurrentDataSetRecord.h"
+#include "guidataset/dataset/core/DataFolderName.h"
+#include "guidataset/dataset/core/DataKind.h"
+#include "guidataset/dataset/core/DataKindFiles.h"
+#include "guidataset/dataset/core/DatasetDescriptor.h"
+#include "guidataset/dataset/core/DatasetLockFlag.h"
+#include "host/adaptor/GuiCenter.h"
+#include "host/adaptor/GuiLiveAccessCenter.h"
+#include "host/adaptor/ITwoCompareDatasets.h"
+#include "host/baseline/CBaseline.h"
+#include "host/util/CConf.h"
+#include "host/util/CGlobalSet.h"
+#include "host/util/EventDispatcher.h"
+#include "host/util/Pathname.h"
+#include "host/util/TWDataSet.h"
+#include "host/util/TWFileSystem.h"
+#include "host/util/TWRoot.h"
+#include "host/util/tagDataSetInfo.h"
+#include "platform/core/Prompter.h"
+#include "platform/qt/ShellFileOp.h"
+#include "platform/qt/WaitCursor.h"
+
+#include <QWidget>
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+namespace {
+
+constexpr const char* kLocalDefault = "Local default";
+// The registry was asked with a fixed 512-byte name buffer.
+constexpr std::size_t kMaxLookupNameLength = 511;
+
+// The kinds the host reloads when the current DataFolder changes.
+const std::vector<int>& ReloadedKinds()
+{
+    static const std::vector<int> kinds = {kKindLiveConfig,   kKindLiveRouteTable,
+                                           kKindLiveArpTable, kKindLiveMacTable,
+                                           kKindLiveCdpTable, kKindLiveInterface};
+    return kinds;
+}
+
+bool EndsInSeparator(const std::string& path)
+{
+    return !path.empty() && (path.back() == '/' || path.back() == '\\');
+}
+
+std::string WithSeparator(std::string path)
+{
+    if (!EndsInSeparator(path))
+        path += '/';
+    return path;
+}
+
+TWDataSet* RegistryOf(TWFileSystem* fileSystem)
+{
+    return fileSystem ? fileSystem->GetDataSet() : nullptr;
+}
+
+TWFileSystem* FileSystemOf(CNetworkBase* network)
+{
+    return network ? network->GetFileSystem() : nullptr;
+}
+
+TWDataSet* RegistryOf(CNetworkBase* network)
+{
+    return RegistryOf(FileSystemOf(network));
+}
+
+TWFileSystem* BaselineFileSystem()
+{
+    return FileSystemOf(CBaseline::Instance());
+}
+
+// Events carry the DataFolder path as a C string.
+void* EventPath(const std::string& path)
+{
+    return const_cast<char*>(path.c_str());
+}
+
+// A name the service may append to the DataFolders folder without leaving it.
+bool IsPlainFolderName(const std::string& name)
+{
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string::npos;
+}
+
+} // namespace
+
+GuiDatasetCenterImpl* GuiDatasetCenterImpl::Instance()
+{
+    static GuiDatasetCenterImpl instance;
+    return &instance;
+}
+
+GuiDatasetCenterImpl::GuiDatasetCenterImpl()
+{
+    m_adaptorWord = 0;
+    m_subscriber = new CDatasetEventSubscriber(*this);
+    EventDispatcher::Instance().Register(kEventDataFolder, m_subscriber);
+    EventDispatcher::Instance().Register(kEventProject, m_subscriber);
+}
+
+GuiDatasetCenterImpl::~GuiDatasetCenterImpl()
+{
+    // At process exit the host's toolbar, and the picker with it, may be gone.
+    m_barComboBox = nullptr;
+    Cleanup();
+    m_adaptorWord = 0;
+}
+
+bool GuiDatasetCenterImpl::Cleanup()
+{
+    CloseManageDataset();
+    CloseShowCommandResult();
+    if (m_subscriber) {
+        EventDispatcher::Instance().UnRegister(m_subscriber);
+        delete m_subscriber;
+        m_subscriber = nullptr;
+    }
+    delete m_compare;
+    m_compare = nullptr;
+    DestroyPanel();
+    if (m_barComboBox)
+        m_barComboBox->FreeMemory();
+    return true;
+}
+
+void GuiDatasetCenterImpl::InitBarComboBox(void* picker)
+{
+    m_barComboBox = static_cast<CXTPDataSetComboBox*>(picker);
+    if (m_barComboBox)
+        m_barComboBox->SetShowBriefMode(true);
+}
+
+void GuiDatasetCenterImpl::ShowDataSets(CNetworkBase* network)
+{
+    TWDataSet* registry = RegistryOf(network);
+    if (!m_barComboBox || !registry)
+        return;
+    const std::string name = registry->GetDatasetName(registry->GetCurrentDataSet());
+    m_barComboBox->ClearEditText();
+    m_barComboBox->SetToolTipText("");
+    picker::RefillComboBox(*m_barComboBox, network, name.c_str(), true, true);
+    if (m_barComboBox->GetCurSel() < 0) {
+        if (m_barComboBox->GetCount() == 0) {
+            m_lastSelection = -1;
+            return;
+        }
+        m_barComboBox->SetCurSel(0);
+    }
+    const int selected = m_barComboBox->GetCurSel();
+    const std::string text = m_barComboBox->GetLBText(selected);
+    m_barComboBox->SetToolTipText(text);
+    RecordCurrentDataSet(text.c_str(), network->GetFileSystem());
+    m_lastSelection = selected;
+}
+
+bool GuiDatasetCenterImpl::SelectCurrentDataset(CComboBoxTip* picker, int index, CNetworkBase*)
+{
+    // Until the Select DataFolder dialog exists every request ends as a cancel.
+    if (picker && index >= 0)
+        picker->SetCurSel(index);
+    return false;
+}
+
+bool GuiDatasetCenterImpl::SelectCurrentDataset(CNetworkBase*)
+{
+    return false;
+}
+
+void GuiDatasetCenterImpl::SelectBarItem(int index)
+{
+    m_lastSelection = index;
+    m_barComboBox->SetCurSel(index);
+}
+
+void GuiDatasetCenterImpl::SetCurrentDataset(const char* name, CNetworkBase* network, bool notify)
+{
+    if (!m_barComboBox || !name || !*name)
+        return;
+    const int selected = m_barComboBox->GetCurSel();
+    if (selected < 0)
+        return;
+    const tagDataSetInfo* record = m_barComboBox->GetItemRecord(selected);
+    if (record && record->itemType == kItemNew) {
+        std::string newName;
+        if (NewDataset(newName, FileSystemOf(network), std::string()))
+            SetAsCurrentDataset(newName, network);
+        else if (m_lastSelection >= 0)
+            m_barComboBox->SetCurSel(m_lastSelection);
+        return;
+    }
+    if (record && record->itemType == kItemMore) {
+        if (!SelectCurrentDataset(network) && m_lastSelection >= 0)
+            m_barComboBox->SetCurSel(m_lastSelection);
+        return;
+    }
+
+    m_barComboBox->SetToolTipText(name);
+    CBaseline* baseline = CBaseline::Instance();
+    if (baseline)
+        RecordCurrentDataSet(name, baseline->GetFileSystem());
+    m_lastSelection = selected;
+
+    std::string path = record ? record->fullName : std::string();
+    if (TWDataSet* registry = RegistryOf(baseline))
+        path = registry->GetDataSetPath(name);
+    if (notify)
+        GuiCenter::Instance().OnCurrentDataSetChanged(path, ReloadedKinds(), true, 0);
+    PanelMarkCurrent(path);
+}
+
+void GuiDatasetCenterImpl::SetAsCurrentDataset(const std::string& name, CNetworkBase* network)
+{
+    if (name.empty() || !m_barComboBox)
+        return;
+    int index = m_barComboBox->FindDataSet(name.c_str());
+    if (index < 0)
+        index = m_barComboBox->ForceShowDataSet(name, network, nullptr);
+    SelectBarItem(index);
+    m_barComboBox->SetToolTipText(name);
+    if (!network)
+        return;
+    RecordCurrentDataSet(name.c_str(), network->GetFileSystem());
+    if (TWDataSet* registry = RegistryOf(network))
+        PanelMarkCurrent(registry->GetDataSetPath(name));
+}
+
+void GuiDatasetCenterImpl::RenameDataSetToComboBox(const char* oldName, const char* newName,
+                                                   TWFileSystem* fileSystem,
+                                                   tagDataSetInfo* record)
+{
+    if (!m_barComboBox || !oldName || !newName)
+        return;
+    const int index = m_barComboBox->FindStringExact(oldName);
+    if (index < 0)
+        return;
+    auto renamed = std::make_unique<tagDataSetInfo>();
+    if (record) {
+        renamed->briefName = record->briefName;
+        renamed->createTime = record->createTime;
+        renamed->updateTime = record->updateTime;
+        renamed->fullName = record->fullName;
+        renamed->itemType = record->itemType;
+        renamed->network = record->network;
+    }
+    const bool wasSelected = m_barComboBox->GetCurSel() == index;
+    delete m_barComboBox->GetItemRecord(index);
+    m_barComboBox->SetItemRecord(index, nullptr);
+    m_barComboBox->DeleteString(index);
+    const int inserted = m_barComboBox->InsertString(index, newName);
+    m_barComboBox->SetItemRecord(inserted, renamed.release());
+    if (wasSelected) {
+        m_barComboBox->SetCurSel(inserted);
+        m_barComboBox->SetToolTipText(newName);
+        RecordCurrentDataSet(newName, fileSystem);
+    }
+}
+
+void GuiDatasetCenterImpl::AddDataSet(const char* name, TWFileSystem*, const char* brief)
+{
+    if (!m_barComboBox || !name || !*name)
+        return;
+    m_barComboBox->ForceShowDataSet(name, CBaseline::Instance(), brief);
+}
+
+void GuiDatasetCenterImpl::AfterAddDataSet(const std::string& name, TWFileSystem* fileSystem)
+{
+    std::string brief = name;
+    if (TWFileSystem* baselineFileSystem = BaselineFileSystem())
+        TWDataSet::GetBriefDataSetName(baselineFileSystem, name, brief);
+    AddDataSet(name.c_str(), fileSystem, brief.c_str());
+    PanelAddDataSet(name, fileSystem, brief);
+}
+
+int GuiDatasetCenterImpl::DoDeleteDataSet(std::string& path, TWFileSystem* fileSystem,
+                                          QWidget* owner)
+{
+    platform::WaitCursor wait;
+    EventDispatcher& events = EventDispatcher::Instance();
+    if (!Pathname(path).exists()) {
+        // Already gone: only the pickers and the panel still have to forget it.
+        events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
+        return 1;
+    }
+    if (events.IsDoable(kEventDataFolder, kActionDataFolderDeleted, nullptr, EventPath(path)) == 0) {
+        platform::AppMessageBox("The DataFolder cannot be deleted since it is in use.");
+        return 0;
+    }
+    const std::string folder = WithSeparator(path);
+    TWDataSet* registry = RegistryOf(fileSystem);
+    if (registry && folder == registry->GetCurrentDataSet()) {
+        platform::AppMessageBox("The current DataFolder cannot be deleted.");
+        return 0;
+    }
+    if (fileSystem && folder == fileSystem->GetDataSetRecent()) {
+        platform::AppMessageBox("The system DataFolder cannot be deleted.");
+        return 0;
+    }
+    if (platform::MessageBoxTW("Are you sure you want to delete the DataFolder?",
+                               platform::BoxIcon::Question, platform::BoxButtons::YesNo,
+                               owner) != platform::BoxAnswer::Yes)
+        return 0;
+
+    if (registry && registry->IsCurrentBaseLineDataSet(path)) {
+        platform::ShellFileOp shell(owner, "Delete the DataFolder");
+        if (shell.Delete(path))
+            events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
+        else
+            platform::AppMessageBox(shell.Error());   // the shell's own report
+        return 1;
+    }
+    if (!Pathname(path).removeFile(true))
+        return 0;
+    events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
+    return 1;
+}
+
+void GuiDatasetCenterImpl::DelDataSet(const char* name, TWFileSystem*, bool notify)
+{
+    if (!m_barComboBox || !name || !*name)
+        return;
+    const int index = m_barComboBox->FindDataSet(name);
+    if (index < 0)
+        return;
+    if (m_barComboBox->GetCurSel() == index) {
+        m_barComboBox->ClearEditText();
+        CNetworkBase* baseline = GetCurrentBaseline();
+        if (baseline) {
+            const int fallback = m_barComboBox->FindStringExact(kLocalDefault, -1, true);
+            if (fallback >= 0) {
+                m_barComboBox->SetCurSel(fallback);
+                SetCurrentDataset(kLocalDefault, baseline, notify);
+            }
+        } else if (m_barComboBox->GetCount() > 1) {
+            const int next = index + 1 < m_barComboBox->GetCount() ? index + 1 : index - 1;
+            m_barComboBox->SetCurSel(next);
+            const tagDataSetInfo* record = m_barComboBox->GetItemRecord(next);
+            const std::string fullName =
+                record ? record->fullName : m_barComboBox->GetLBText(next);
+            SetCurrentDataset(fullName.c_str(), baseline, notify);
+        } else {
+            m_barComboBox->SetCurSel(-1);
+        }
+    }
+    delete m_barComboBox->GetItemRecord(index);
+    m_barComboBox->SetItemRecord(index, nullptr);
+    m_barComboBox->DeleteString(index);
+    // The remembered choice must keep naming the same item.
+    if (m_lastSelection > index)
+        --m_lastSelection;
+    else if (m_lastSelection == index)
+        m_lastSelection = m_barComboBox->GetCurSel();
+}
+
+void GuiDatasetCenterImpl::AfterDeleteDataSet(const std::string& name, TWFileSystem* fileSystem,
+                                              bool notify)
+{
+    DelDataSet(name.c_str(), fileSystem, notify);
+    TWDataSet::RemoveExternalDataSet(fileSystem, name);
+    PanelRemoveDataSet(name);
+}
+
+void GuiDatasetCenterImpl::CloseManageDataset()
+{
+    PanelDetachNetwork();
+    if (m_browserFrame) {
+        QWidget* frame = m_browserFrame;
+        m_browserFrame = nullptr;
+        delete frame;
+    }
+}
+
+void GuiDatasetCenterImpl::RecordCurrentDataSet(const char* name, TWFileSystem* fileSystem)
+{
+    if (!name || !*name)
+        return;
+    const std::string folder = TWFileSystem::GetCurrentBaselineFolder();
+    if (folder.empty())
+        return;   // no project open: there is no record file to write
+    CConf record(folder + kDataSetRecordFileName);
+    record.SetValue(kDataSetRecordSection, "Current", name);
+
+    const std::string lookup = std::string(name).substr(0, kMaxLookupNameLength);
+    std::string path;
+    if (TWDataSet* registry = RegistryOf(fileSystem ? fileSystem : GetCurrBaselineFileSystem()))
+        path = registry->GetDataSetPath(lookup);
+    record.SetValue(kDataSetRecordSection, "CurrentPath", path);
+
+    GuiLiveAccessCenter::Instance().SetCurrentDataSetPath(path);
+    EventDispatcher::Instance().DoAfter(kEventDataFolder, kActionCurrentDataFolder, nullptr,
+                                        EventPath(path));
+}
+
+void GuiDatasetCenterImpl::ClearDataSets()
+{
+    if (!m_barComboBox)
+        return;
+    m_barComboBox->FreeMemory();
+    m_barComboBox->ResetContent();
+    m_barComboBox->SetCurSel(-1);
+    m_barComboBox->SetToolTipText("");
+}
+
+bool GuiDatasetCenterImpl::NewDataset(std::string& name, bool locked)
+{
+    CBaseline* baseline = CBaseline::Instance();
+    if (!baseline || !baseline->CanCreateDataSet())
+        return false;
+    if (!IsPlainFolderName(name))
+        return false;
+    TWFileSystem* fileSystem = baseline->GetFileSystem();
+    const std::string folder = fileSystem->GetDataSetsFolder() + name;
+    const Pathname target(folder);
+    if (target.exists()) {
+        SetDatasetLockFlag(folder, locked ? 1 : 0);
+        return true;
+    }
+    if (!target.mkdirHier(0775)) {
+        target.removeFile(false);
+        return true;
+    }
+    WriteServiceCreationDescriptor(folder, CGlobalSet::GetCurUser(), locked);
+    EventDispatcher::Instance().DoAfter(kEventDataFolder, kActionDataFolderAdded, fileSystem,
+                                        EventPath(folder));
+    return true;
+}
+
+bool GuiDatasetCenterImpl::NewDataset(std::string& name, TWFileSystem* fileSystem,
+                                      std::string folder)
+{
+    return RunNewDatasetDialog(name, fileSystem, folder, nullptr);
+}
+
+bool GuiDatasetCenterImpl::NewDataset(TWFileSystem* fileSystem, int)
+{
+    if (GuiCenter::Instance().IsRestrictedMode())
+        return false;
+    std::string name;
+    return RunNewDatasetDialog(name, fileSystem, std::string(), nullptr);
+}
+
+bool GuiDatasetCenterImpl::RunNewDatasetDialog(std::string& name, TWFileSystem* fileSystem,
+                                               const std::string& parentFolder, QWidget* owner)
+{
+    platform::InputRequest request;
+    request.caption = "New DataFolder";
+    request.label = "DataFolder Name:";
+    request.maxLength = static_cast<int>(kMaxDataFolderNameLength);
+    request.parent = owner;
+
+    std::string entered;
+    for (;;) {
+        request.text = entered;
+        if (!platform::Prompter::Instance().InputText(request, entered))
+            break;
+        std::string base;
+        if (!parentFolder.empty())
+            base = WithSeparator(parentFolder);
+        else if (fileSystem)
+            base = fileSystem->GetDataSetsFolder();
+        const DataFolderNameCheck check = CheckDataFolderName(entered, base);
+        if (!check.Ok()) {
+            platform::MessageBoxTW(check.message, platform::BoxIcon::Information);
+            continue;
+        }
+        if (base.empty())
+            break;   // neither a parent folder nor a project to create it in
+        const std::string folder = base + check.name;
+        if (!Pathname(folder).mkdirHier(0775)) {
+            platform::MessageBoxTW("The system failed to create the DataFolder.",
+                                   platform::BoxIcon::Information);
+            Pathname(folder).removeFile(false);
+            break;
+        }
+        WriteNewDialogCreationDescriptor(folder, CGlobalSet::GetCurUser());
+        name = check.name;
+        if (parentFolder.empty())
+            EventDispatcher::Instance().DoAfter(kEventDataFolder, kActionDataFolderAdded,
+                                                fileSystem, EventPath(folder));
+        return true;
+    }
+    name.clear();
+    return false;
+}
+
+bool GuiDatasetCenterImpl::SelectDataset(std::string&, std::string&, CNetworkBase*, std::string&,
+                                         std::vector<std::string>&)
+{
+    return false;
+}
+
+void GuiDatasetCenterImpl::ViewDataSet(std::string, QWidget*, bool) {}
+
+void GuiDatasetCenterImpl::ViewDataSetDesc(std::string, QWidget*) {}
+
+std::string GuiDatasetCenterImpl::GetDataSetPath(CComboBoxTip& picker, const char* message,
+                                                 std::string& name,
+                                                 const std::string& workspaceName,
+                                                 CNetworkBase* network)
+{
+    return picker::GetComboBoxDataSetPath(picker, message, name, workspaceName, network);
+}
+
+std::string GuiDatasetCenterImpl::GetDataSetPath(const std::string& name, CNetworkBase* network)
+{
+    TWDataSet* registry = RegistryOf(network);
+    return registry ? registry->GetDataSetPath(name) : std::string();
+}
+
+void GuiDatasetCenterImpl::CompareConfigFile(const char*, int, TWFileSystem*, INetworkInfo*) {}
+
+ITwoCompareDatasets* GuiDatasetCenterImpl::GetTwoCompareDatasetsPtr()
+{
+    return m_compare;
+}
+
+bool GuiDatasetCenterImpl::IsLocked(const std::string& name, bool& cancel, bool ask,
+                                    TWFileSystem* fileSystem) const
+{
+    if (!fileSystem)
+        fileSystem = TWRoot::Instance().GetFileSystem(TWGuid2::AllOnes());
+    TWDataSet* registry = RegistryOf(fileSystem);
+    if (!registry)
+        return false;
+    return IsLocked2(registry->GetDataSetPath(name), cancel, ask);
+}
+
+bool GuiDatasetCenterImpl::IsLocked2(const std::string& path, bool& cancel, bool ask) const
+{
+    return ReadDatasetLockFlag(path, cancel, ask);
+}
+
+void GuiDatasetCenterImpl::ShowRouteTableFiles(QTreeWidget*, const std::string&, int) {}
+
+std::string GuiDatasetCenterImpl::GetSelectedDatasetName()
+{
+    std::string name;
+    std::string path;
+    std::string brief;
+    std::vector<std::string> leaveOut;
+    if (!SelectDataset(name, path, CBaseline::Instance(), brief, leaveOut))
+        return std::string();
+    return name;
+}
+
+void GuiDatasetCenterImpl::AddExternDataset(CNetworkBase* network, QWidget* parent,
+                                            const char* path, const char* brief, int type)
+{
+    if (!network) {
+        AddDataSet(path, nullptr, brief);
+        return;
+    }
+    std::string folder;
+    if (path && *path && Pathname(path).exists()) {
+        folder = path;
+    } else {
+        platform::FolderRequest request;
+        request.title = "Select DataFolder Folder.";
+        request.parent = parent;
+        folder = platform::Prompter::Instance().BrowseFolder(request);
+    }
+    if (folder.empty() || !Pathname(folder).exists())
+        return;
+
+    TWFileSystem* fileSystem = network->GetFileSystem();
+    TWDataSet* registry = RegistryOf(fileSystem);
+    if (!registry)
+        return;
+    const std::string name = registry->GetDatasetName(folder);
+    std::vector<tagDataSetInfo*> known;
+    registry->GetAllDataSets(known, true);
+    bool already = false;
+    for (tagDataSetInfo* record : known) {
+        std::unique_ptr<tagDataSetInfo> owned(record);
+        if (owned && !already) {
+            already = std::equal(owned->fullName.begin(), owned->fullName.end(), name.begin(),
+                                 name.end(), [](unsigned char a, unsigned char b) {
+                                     return std::tolower(a) == std::tolower(b);
+                                 });
+        }
+    }
+    if (already)
+        return;
+    TWDataSet::AddExternalDataSet(fileSystem, name, brief ? brief : "", type);
+    EventDispatcher::Instance().DoAfter(kEventDataFolder, kActionDataFolderAdded, fileSystem,
+                                        EventPath(folder));
+}
+
+int GuiDatasetCenterImpl::ShowSelect2DatasetDialog(QWidget*, std::string&, std::string&, bool,
+                                                   bool)
+{
+    return 0;
+}
+
+int GuiDatasetCenterImpl::ShowSelect2DatasetDialog2(QWidget*, std::string&, std::string&, int&,
+                                                    int&, bool, bool)
+{
+    return 0;
+}
+
+int GuiDatasetCenterImpl::ShowCompareMultiDlg(QWidget*, std::vector<std::string>&, std::string&,
+                                              std::string&, int&)
+{
+    return 0;
+}
+
+int GuiDatasetCenterImpl::ShowCompareDataSet(QWidget*, int, std::string&, std::string&,
+                                             std::string&, bool, const std::string&)
+{
+    return 0;
+}
+
+void GuiDatasetCenterImpl::ViewShowCommandResult(QWidget*, const std::set<std::string>&,
+                                                 const std::string&, const std::string&,
+                                                 const std::string&, const std::string&)
+{
+}
+
+void GuiDatasetCenterImpl::ViewShowCommandResult(QWidget*, const std::string&,
+                                                 const std::string&)
+{
+}
+
+CMultiDocTemplate* GuiDatasetCenterImpl::CreateDocTemplate()
+{
+    return m_docTemplate;
+}
+
+int GuiDatasetCenterImpl::DisplayView(const DatafolderDataDisplayContent&)
+{
+    return 0;
+}
+
+QWidget* GuiDatasetCenterImpl::CreateDatafolderPanel(QWidget*)
+{
+    return m_panel;
+}
+
+void GuiDatasetCenterImpl::LockDataset(const std::string& path)
+{
+    bool cancel = false;
+    const GuiDatasetCenter* service = GuiDatasetCenter::Instance();
+    if (!service)
+        service = this;
+    const bool locked = service->IsLocked2(path, cancel, false);
+    std::string folder = path;
+    if (EndsInSeparator(folder))
+        folder.pop_back();
+    SetDatasetLockFlag(folder, locked ? 0 : 1);
+    PanelSetLockState(path, !locked);
+}
+
+void GuiDatasetCenterImpl::ShowDataFolderChart(const char* fullName, const char*)
+{
+    if (!m_panel || !fullName)
+        return;
+    // The panel's entry that opens a DataFolder in the browser is told here.
+}
+
+std::string GuiDatasetCenterImpl::GetCurrentDatasetFullPath()
+{
+    if (!m_barComboBox)
+        return std::string();
+    const int selected = m_barComboBox->GetCurSel();
+    const tagDataSetInfo* record = selected >= 0 ? m_barComboBox->GetItemRecord(selected) : nullptr;
+    if (!record)
+        return std::string();
+    if (TWDataSet* registry = RegistryOf(GetCurrentBaseline()))
+        return registry->GetDataSetPath(record->fullName);
+    return WithSeparator(record->fullName);
+}
+
+void GuiDatasetCenterImpl::InitDataset(CComboBoxTip& picker, const char* current,
+                                       CNetworkBase** network, bool limitToEight, bool withNew)
+{
+    picker::FillComboBox(picker, current, network, limitToEight, withNew);
+}
+
+int GuiDatasetCenterImpl::InsertNewItem(CComboBoxTip& picker, const char* name,
+                                        CNetworkBase* network, int type)
+{
+    if (!name)
+        return -1;
+    return picker::InsertItemByName(picker, 0, name, network, type);
+}
+
+void GuiDatasetCenterImpl::OnCbnSelchange(CComboBoxTip& picker, CNetworkBase* network)
+{
+    picker::HandleSelectionChange(picker, network);
+}
+
+void GuiDatasetCenterImpl::FreeMemory(CComboBoxTip& picker)
+{
+    picker::FreeComboBoxRecords(picker);
+}
+
+bool GuiDatasetCenterImpl::IsDataSetEmpty(const std::string& name, const std::vector<int>& kinds,
+                                          bool anyMode)
+{
+    return IsDataFolderEmpty(name, kinds, anyMode);
+}
+
+void GuiDatasetCenterImpl::ImportShowCmdResult(QWidget*, bool) {}
+
+void GuiDatasetCenterImpl::SelectADataset(std::string&, bool&) {}
+
+bool GuiDatasetCenterImpl::DialogSelectShowCommand(const char*, std::vector<std::string>&,
+                                                   std::vector<std::string>*, bool)
+{
+    return false;
+}
+
+void GuiDatasetCenterImpl::ViewShowCommandResult(const std::string&, QWidget*) {}
+
+void GuiDatasetCenterImpl::CloseShowCommandResult()
+{
+    if (!m_resultsBrowser)
+        return;
+    QWidget* browser = m_resultsBrowser;
+    m_resultsBrowser = nullptr;
+    delete browser;
+}
+
+// Panel hooks. Until the panel exists the member stays null and each hook
+// returns at once; the panel's entry points are called from here only.
+
+void GuiDatasetCenterImpl::PanelMarkCurrent(const std::string&)
+{
+    if (!m_panel)
+        return;
+}
+
+void GuiDatasetCenterImpl::PanelAddDataSet(const std::string&, TWFileSystem*, const std::string&)
+{
+    if (!m_panel)
+        return;
+}
+
+void GuiDatasetCenterImpl::PanelRemoveDataSet(const std::string&)
+{
+    if (!m_panel)
+        return;
+}
+
+void GuiDatasetCenterImpl::PanelSetLockState(const std::string&, bool)
+{
+    if (!m_panel)
+        return;
+}
+
+void GuiDatasetCenterImpl::PanelDetachNetwork()
+{
+    if (!m_panel)
+        return;
+}
+
+void GuiDatasetCenterImpl::PanelRefill(CNetworkBase*)
+{
+    if (!m_panel)
+        return;
+    CreateDatafolderPanel(m_panel->parentWidget());
+}
+
+void GuiDatasetCenterImpl::DestroyPanel()
+{
+    QWidget* panel = m_panel;
+    m_panel = nullptr;
+    delete panel;
+}

@@ -1,0 +1,340 @@
+// The DataFolder service on a real temporary project: every change goes out as
+// an event and comes back through the service's own subscriber to the pickers.
+#include "guidataset/dataset/CDatasetComboBox.h"
+#include "guidataset/dataset/CXTPDataSetComboBox.h"
+#include "guidataset/dataset/GuiDatasetCenterImpl.h"
+#include "guidataset/dataset/ModuleEntry.h"
+#include "guidataset/dataset/core/DatasetDescriptor.h"
+#include "guidataset/dataset/core/DatasetLockFlag.h"
+#include "host/adaptor/GuiCenter.h"
+#include "host/baseline/CBaseline.h"
+#include "host/util/CConf.h"
+#include "host/util/CGlobalSet.h"
+#include "host/util/EventDispatcher.h"
+#include "host/util/EventSubscriber.h"
+#include "host/util/TWDataSet.h"
+#include "host/util/TWFileSystem.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+using platform::BoxAnswer;
+using platform::BoxButtons;
+using platform::BoxIcon;
+using platform::BoxKind;
+using twtest::ScriptedPrompter;
+
+namespace {
+
+// Hears DataFolder events after the service (it registers later) and may veto deletions.
+class RecordingSubscriber : public EventSubscriber {
+public:
+    RecordingSubscriber() { EventDispatcher::Instance().Register(kEventDataFolder, this); }
+    ~RecordingSubscriber() override { EventDispatcher::Instance().UnRegister(this); }
+
+    int IsDoable(int, int action, void*, void*) override
+    {
+        return action == kActionDataFolderDeleted && vetoDelete ? 0 : 1;
+    }
+    void DoAfter(int, int action, void*, void* second) override
+    {
+        events.emplace_back(action, second ? static_cast<const char*>(second) : "");
+    }
+    int Count(int action) const
+    {
+        int n = 0;
+        for (const auto& e : events)
+            n += e.first == action;
+        return n;
+    }
+
+    bool vetoDelete = false;
+    std::vector<std::pair<int, std::string>> events;
+};
+
+class RecordingGuiCenter : public GuiCenter {
+public:
+    void OnCurrentDataSetChanged(const std::string& path, const std::vector<int>& kinds, bool,
+                                 int) override
+    {
+        paths.push_back(path);
+        lastKinds = kinds;
+    }
+    bool IsRestrictedMode() override { return false; }
+
+    std::vector<std::string> paths;
+    std::vector<int> lastKinds;
+};
+
+const ScriptedPrompter::MessageCheck kAppBox{BoxKind::Application, std::nullopt,
+                                             BoxIcon::Exclamation, BoxButtons::Ok};
+const ScriptedPrompter::MessageCheck kQuestion{BoxKind::Captioned, "Tarnwick Workstation",
+                                               BoxIcon::Question, BoxButtons::YesNo};
+const ScriptedPrompter::MessageCheck kNotice{BoxKind::Captioned, "Tarnwick Workstation",
+                                             BoxIcon::Information, BoxButtons::Ok};
+
+class DatasetServiceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TwGuidatasetAttach();
+        service = GuiDatasetCenterImpl::Instance();
+        previousGui = GuiCenter::Install(&gui);
+        service->InitBarComboBox(&bar);
+        ASSERT_TRUE(CBaseline::Open(temp / "project", true));
+        network = CBaseline::Instance();
+        fileSystem = network->GetFileSystem();
+        CNetworkBase* given = nullptr;
+        service->InitDataset(dialogPicker, nullptr, &given, false, false);
+        events = std::make_unique<RecordingSubscriber>();
+    }
+    void TearDown() override
+    {
+        events.reset();
+        CBaseline::Close();
+        service->InitBarComboBox(nullptr);
+        GuiCenter::Install(previousGui);
+        GuiDatasetCenter::ResetFactory();
+    }
+
+    std::string PathOf(const std::string& name) { return fileSystem->GetDataSetsFolder() + name; }
+    std::string Record(const std::string& key)
+    {
+        return CConf(fileSystem->GetRegistryFile()).GetValue("RECORD_INFO", key);
+    }
+    void MakeCurrent(const std::string& name)
+    {
+        bar.SetCurSel(bar.FindDataSet(name.c_str()));
+        service->SetCurrentDataset(name.c_str(), network, true);
+    }
+
+    twtest::TempDir temp;
+    ScriptedPrompter prompter;
+    RecordingGuiCenter gui;
+    GuiCenter* previousGui = nullptr;
+    CXTPDataSetComboBox bar;
+    CDatasetComboBox dialogPicker;
+    std::unique_ptr<RecordingSubscriber> events;
+    GuiDatasetCenterImpl* service = nullptr;
+    CNetworkBase* network = nullptr;
+    TWFileSystem* fileSystem = nullptr;
+};
+
+TEST_F(DatasetServiceTest, OpeningFillsBothPickersWithTheSystemDataFolderCurrent)
+{
+    ASSERT_GE(bar.FindDataSet("Local default"), 0);
+    EXPECT_EQ(bar.GetLBText(bar.GetCurSel()), "Local default");
+    EXPECT_EQ(bar.FindStringExact("New...", -1, true), bar.GetCount() - 1);
+    EXPECT_EQ(Record("Current"), "Local default");
+    std::string name;
+    EXPECT_EQ(service->GetDataSetPath(dialogPicker, nullptr, name, "*Baseline Config", network),
+              fileSystem->GetDataSetRecent());
+    EXPECT_EQ(service->GetCurrentDatasetFullPath(), fileSystem->GetDataSetRecent());
+}
+
+TEST_F(DatasetServiceTest, CreateLockAndRecreateTravelThroughEvents)
+{
+    std::string name = "Alpha";
+    ASSERT_TRUE(service->NewDataset(name, false));
+    ASSERT_EQ(events->Count(kActionDataFolderAdded), 1);
+    EXPECT_EQ(events->events.back().second, PathOf("Alpha"));
+    EXPECT_GE(bar.FindDataSet("Alpha"), 0);
+    EXPECT_EQ(temp.ReadFile("project/DataFolders/Alpha/TheDataset.Desc"),
+              "<DatasetDesc><Creater>" + CGlobalSet::GetCurUser() +
+                  "</Creater><IsLocked>False</IsLocked></DatasetDesc>");
+
+    // The dialog picker is told through the service's glue and keeps its selection.
+    const std::string selected = dialogPicker.GetLBText(dialogPicker.GetCurSel());
+    EXPECT_EQ(service->InsertNewItem(dialogPicker, "Alpha", network, kItemProject), 0);
+    EXPECT_EQ(dialogPicker.GetLBText(dialogPicker.GetCurSel()), selected);
+
+    bool cancel = false;
+    service->LockDataset(PathOf("Alpha") + "/");
+    EXPECT_TRUE(service->IsLocked("Alpha", cancel, false, fileSystem));
+    EXPECT_NE(temp.ReadFile("project/DataFolders/Alpha/TheDataset.Desc").find("<IsLocked>True<"),
+              std::string::npos);
+    service->LockDataset(PathOf("Alpha"));
+    EXPECT_FALSE(service->IsLocked("Alpha", cancel, false, fileSystem));
+    EXPECT_NE(temp.ReadFile("project/DataFolders/Alpha/TheDataset.Desc").find("<IsLocked>False<"),
+              std::string::npos);
+
+    // An existing name is only locked: no second event, no second item.
+    const int count = bar.GetCount();
+    ASSERT_TRUE(service->NewDataset(name, true));
+    EXPECT_EQ(events->Count(kActionDataFolderAdded), 1);
+    EXPECT_EQ(bar.GetCount(), count);
+    EXPECT_TRUE(service->IsLocked2(PathOf("Alpha"), cancel, false));
+}
+
+TEST_F(DatasetServiceTest, NewDialogAsksAgainOnARefusedNameAndCancelEmptiesTheName)
+{
+    prompter.ExpectInput("bad:name")
+        .ExpectMessage("The DataFolder's name can't include any of the following characters\n\t"
+                       " \\ / : * ? \" < > |",
+                       BoxAnswer::Ok, kNotice)
+        .ExpectInput("Gamma");
+    std::string name;
+    ASSERT_TRUE(service->NewDataset(name, fileSystem, ""));
+    EXPECT_EQ(name, "Gamma");
+    EXPECT_EQ(prompter.log.front().caption, "New DataFolder");
+    EXPECT_EQ(prompter.log.front().text, "DataFolder Name:");
+    EXPECT_EQ(events->Count(kActionDataFolderAdded), 1);
+    EXPECT_GE(bar.FindDataSet("Gamma"), 0);
+    EXPECT_EQ(temp.ReadFile("project/DataFolders/Gamma/TheDataset.Desc"),
+              NewDialogCreationDescriptor(CGlobalSet::GetCurUser()));
+
+    prompter.ExpectInputCancel();
+    EXPECT_FALSE(service->NewDataset(name, fileSystem, ""));
+    EXPECT_EQ(name, "");
+}
+
+TEST_F(DatasetServiceTest, LinkingAnOutsideFolderOnceShowsItAndTwiceChangesNothing)
+{
+    ASSERT_TRUE(temp.MakeDir("outside/Lab"));
+    const std::string folder = temp / "outside/Lab";
+    service->AddExternDataset(network, nullptr, folder.c_str(), "Lab copy", kItemExternal);
+    ASSERT_EQ(events->Count(kActionDataFolderAdded), 1);
+    const int index = bar.FindDataSet(folder.c_str());
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(bar.GetLBText(index), "Lab copy");
+
+    const int count = bar.GetCount();
+    service->AddExternDataset(network, nullptr, folder.c_str(), "Lab copy", kItemExternal);
+    EXPECT_EQ(events->Count(kActionDataFolderAdded), 1);
+    EXPECT_EQ(bar.GetCount(), count);
+
+    // A vanished folder makes the service ask for one; cancelling links nothing.
+    prompter.ExpectFolder("");
+    service->AddExternDataset(network, nullptr, (temp / "gone").c_str(), nullptr, kItemExternal);
+    EXPECT_EQ(prompter.log.back().caption, "Select DataFolder Folder.");
+    EXPECT_EQ(events->Count(kActionDataFolderAdded), 1);
+
+    // Deleting a linked DataFolder removes its folder and its link.
+    prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::Yes,
+                           kQuestion);
+    std::string path = folder;
+    EXPECT_EQ(service->DoDeleteDataSet(path, fileSystem, nullptr), 1);
+    EXPECT_FALSE(temp.Exists("outside/Lab"));
+    EXPECT_LT(bar.FindDataSet(folder.c_str()), 0);
+    EXPECT_FALSE(fileSystem->GetDataSet()->IsDataSetExist(folder));
+}
+
+TEST_F(DatasetServiceTest, MakingCurrentRecordsAndAnnouncesEveryTime)
+{
+    std::string name = "Alpha";
+    ASSERT_TRUE(service->NewDataset(name, false));
+    MakeCurrent("Alpha");
+    EXPECT_EQ(Record("Current"), "Alpha");
+    EXPECT_EQ(Record("CurrentPath"), PathOf("Alpha") + "/");
+    ASSERT_EQ(events->Count(kActionCurrentDataFolder), 1);
+    EXPECT_EQ(events->events.back().second, PathOf("Alpha") + "/");
+    ASSERT_EQ(gui.paths.size(), 1u);
+    EXPECT_EQ(gui.lastKinds, (std::vector<int>{16, 17, 22, 23, 24, 28}));
+
+    MakeCurrent("Alpha");
+    EXPECT_EQ(events->Count(kActionCurrentDataFolder), 2);
+    EXPECT_EQ(service->GetCurrentDatasetFullPath(), PathOf("Alpha") + "/");
+
+    // "New..." cancelled: back to Alpha, nothing recorded.
+    const int alpha = bar.GetCurSel();
+    bar.SetCurSel(bar.FindStringExact("New...", -1, true));
+    prompter.ExpectInputCancel();
+    service->SetCurrentDataset("New...", network, true);
+    EXPECT_EQ(bar.GetCurSel(), alpha);
+    EXPECT_EQ(events->Count(kActionCurrentDataFolder), 2);
+}
+
+TEST_F(DatasetServiceTest, DeletionRefusesInOrderThenAsks)
+{
+    std::string name = "Alpha";
+    ASSERT_TRUE(service->NewDataset(name, false));
+    std::string system = fileSystem->GetDataSetRecent();
+    system.pop_back();
+
+    // The system DataFolder is also current at first: the current refusal comes first.
+    prompter.ExpectMessage("The current DataFolder cannot be deleted.", BoxAnswer::Ok, kAppBox);
+    EXPECT_EQ(service->DoDeleteDataSet(system, fileSystem, nullptr), 0);
+
+    MakeCurrent("Alpha");
+    prompter.ExpectMessage("The system DataFolder cannot be deleted.", BoxAnswer::Ok, kAppBox);
+    EXPECT_EQ(service->DoDeleteDataSet(system, fileSystem, nullptr), 0);
+
+    // A subscriber's veto is asked before anything else.
+    events->vetoDelete = true;
+    std::string alpha = PathOf("Alpha");
+    prompter.ExpectMessage("The DataFolder cannot be deleted since it is in use.", BoxAnswer::Ok,
+                           kAppBox);
+    EXPECT_EQ(service->DoDeleteDataSet(alpha, fileSystem, nullptr), 0);
+    events->vetoDelete = false;
+
+    MakeCurrent("Local default");
+    prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::No,
+                           kQuestion);
+    EXPECT_EQ(service->DoDeleteDataSet(alpha, fileSystem, nullptr), 0);
+    EXPECT_TRUE(temp.Exists("project/DataFolders/Alpha"));
+
+    prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::Yes,
+                           kQuestion);
+    EXPECT_EQ(service->DoDeleteDataSet(alpha, fileSystem, nullptr), 1);
+    EXPECT_FALSE(temp.Exists("project/DataFolders/Alpha"));
+    EXPECT_EQ(events->Count(kActionDataFolderDeleted), 1);
+    EXPECT_LT(bar.FindDataSet("Alpha"), 0);
+}
+
+TEST_F(DatasetServiceTest, ForgettingTheSelectedDataFolderFallsBackToLocalDefault)
+{
+    std::string name = "Beta";
+    ASSERT_TRUE(service->NewDataset(name, false));
+    MakeCurrent("Beta");
+    // Removed behind the service's back: deleting it only tells the pickers.
+    std::filesystem::remove_all(PathOf("Beta"));
+    std::string beta = PathOf("Beta");
+    EXPECT_EQ(service->DoDeleteDataSet(beta, fileSystem, nullptr), 1);
+    EXPECT_LT(bar.FindDataSet("Beta"), 0);
+    EXPECT_EQ(bar.GetLBText(bar.GetCurSel()), "Local default");
+    EXPECT_EQ(service->GetLastSelection(), bar.GetCurSel());
+    EXPECT_EQ(Record("Current"), "Local default");
+}
+
+TEST_F(DatasetServiceTest, ClosingTheProjectEmptiesTheToolbar)
+{
+    ASSERT_GT(bar.GetCount(), 0);
+    CBaseline::Close();
+    EXPECT_EQ(bar.GetCount(), 0);
+    EXPECT_EQ(bar.GetCurSel(), -1);
+    EXPECT_EQ(bar.GetToolTipText(), "");
+}
+
+TEST(DatasetServiceModule, AttachReachesTheServiceAndDetachLetsGo)
+{
+    TwGuidatasetAttach();
+    EXPECT_EQ(GuiDatasetCenter::Instance(), GuiDatasetCenterImpl::Instance());
+    // Detaching ends the service's subscription for good: run it in a child process.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            bool ok = false;
+            {
+                twtest::TempDir temp;
+                CXTPDataSetComboBox bar;
+                GuiDatasetCenterImpl::Instance()->InitBarComboBox(&bar);
+                TwGuidatasetDetach();
+                const bool holderEmpty = GuiDatasetCenter::Instance() == nullptr;
+                CBaseline::Open(temp / "project", true);
+                ok = holderEmpty && bar.GetCount() == 0;
+                CBaseline::Close();
+                GuiDatasetCenterImpl::Instance()->InitBarComboBox(nullptr);
+            }
+            std::exit(ok ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    GuiDatasetCenter::ResetFactory();
+}
+
+} // namespace
