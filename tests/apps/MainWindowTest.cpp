@@ -1,6 +1,7 @@
 // The main window follows the open project: title, Close Project, and a
 // folder that is no project is refused with a message.
 #include "apps/workstation/MainWindow.h"
+#include "apps/workstation/ModuleLoader.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -9,7 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
+
+#include <cstdlib>
+#include <string>
 
 TEST(MainWindow, TitleFollowsTheOpenProject)
 {
@@ -37,4 +43,38 @@ TEST(MainWindow, FolderWithoutProjectIsRefused)
     workstation::MainWindow window;
     EXPECT_FALSE(window.OpenProject(tmp.Path()));
     EXPECT_EQ(CBaseline::Instance(), nullptr);
+}
+
+// The workstation loads the module as a plug-in; opening a project then fills
+// the toolbar picker through the service: the current DataFolder, eight
+// others, "New..." and "More...".
+TEST(MainWindow, ToolbarPickerFollowsTheProject)
+{
+    twtest::TempDir tmp;
+    const std::string project = tmp.Path() + "campus/";
+    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
+    for (int i = 1; i <= 10; ++i)
+        ASSERT_TRUE(tmp.MakeDir("campus/DataFolders/Audit " + std::to_string(100 + i)));
+
+    workstation::ModuleLoader module;
+    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
+    {
+        workstation::MainWindow window(&module);
+        window.show();
+        ASSERT_TRUE(window.OpenProject(project));
+        auto* picker = qobject_cast<QComboBox*>(window.ToolbarPicker());
+        ASSERT_NE(picker, nullptr);
+        ASSERT_EQ(picker->count(), 11);
+        EXPECT_EQ(picker->currentText().toStdString(), "Local default");
+        EXPECT_EQ(picker->itemText(9).toStdString(), "New...");
+        EXPECT_EQ(picker->itemText(10).toStdString(), "More...");
+
+        if (const char* dir = std::getenv("TW_SCREENSHOT_DIR")) {
+            picker->showPopup();
+            picker->view()->window()->grab().save(QString(dir) + "/toolbar-picker.png");
+            picker->hidePopup();
+        }
+        window.CloseProject();
+        EXPECT_EQ(picker->count(), 0);
+    }
 }
