@@ -1,18 +1,22 @@
 // The main window follows the open project: title, Close Project, and a
 // folder that is no project is refused with a message.
+#include "apps/workstation/ChooseDataFolderDialog.h"
 #include "apps/workstation/MainWindow.h"
 #include "apps/workstation/ModuleLoader.h"
+#include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 #include "host/baseline/CBaseline.h"
 #include "host/util/TWFileSystem.h"
+#include "platform/qt/ControlId.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 
 #include <cstdlib>
 #include <string>
@@ -77,4 +81,45 @@ TEST(MainWindow, ToolbarPickerFollowsTheProject)
         window.CloseProject();
         EXPECT_EQ(picker->count(), 0);
     }
+}
+
+// The DataFolder menu acts on the open project through the service: Lock
+// toggles the current DataFolder, Delete asks which one and then confirms.
+TEST(MainWindow, DataFolderMenuLocksAndDeletes)
+{
+    twtest::TempDir tmp;
+    const std::string project = tmp.Path() + "campus/";
+    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
+    ASSERT_TRUE(tmp.MakeDir("campus/DataFolders/Old audit"));
+
+    workstation::ModuleLoader module;
+    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
+    workstation::MainWindow window(&module);
+    ASSERT_TRUE(window.OpenProject(project));
+    auto* menu = window.findChild<QMenu*>("menuDataFolder");
+    auto* lock = window.findChild<QAction*>("actionLockDataFolder");
+    auto* remove = window.findChild<QAction*>("actionDeleteDataFolder");
+    ASSERT_TRUE(menu && lock && remove);
+
+    emit menu->aboutToShow();
+    EXPECT_EQ(lock->text().toStdString(), "Lock");
+    lock->trigger();
+    EXPECT_NE(tmp.ReadFile("campus/DataFolders/Local default/TheDataset.Desc").find("<IsLocked>True</IsLocked>"),
+              std::string::npos);
+    emit menu->aboutToShow();
+    EXPECT_EQ(lock->text().toStdString(), "UnLock");
+
+    twtest::ModalDriver driver;
+    twtest::ScriptedPrompter prompter;
+    driver.Expect([](QDialog& dialog) {
+        auto* list = platform::Control<QComboBox>(&dialog, workstation::ChooseDataFolderDialog::kListId);
+        list->setCurrentIndex(list->findText("Old audit"));
+        return int(QDialog::Accepted);
+    });
+    prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", platform::BoxAnswer::Yes);
+    remove->trigger();
+    EXPECT_FALSE(tmp.Exists("campus/DataFolders/Old audit"));
+    auto* picker = qobject_cast<QComboBox*>(window.ToolbarPicker());
+    EXPECT_EQ(picker->findText("Old audit"), -1);
+    window.CloseProject();
 }
