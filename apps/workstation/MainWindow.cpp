@@ -100,6 +100,7 @@ void MainWindow::OnOpenProject()
 
 void MainWindow::BuildDataFolderTools(ModuleLoader& module)
 {
+    m_module = &module;
     m_toolbarPicker = module.CreateToolbarPicker(this);
     if (m_toolbarPicker) {
         QToolBar* toolbar = addToolBar(tr("DataFolder"));
@@ -120,6 +121,15 @@ void MainWindow::BuildDataFolderTools(ModuleLoader& module)
     link->setObjectName("actionLinkDataFolder");
     m_lockAction = m_dataFolderMenu->addAction(tr("Lock"), this, &MainWindow::OnToggleLock);
     m_lockAction->setObjectName("actionLockDataFolder");
+    m_dataFolderMenu->addSeparator();
+    QAction* select = m_dataFolderMenu->addAction(tr("Select DataFolder..."), this, &MainWindow::OnSelectDataFolder);
+    select->setObjectName("actionSelectDataFolder");
+    QAction* describe = m_dataFolderMenu->addAction(tr("Description..."), this, &MainWindow::OnDescribeDataFolder);
+    describe->setObjectName("actionDescribeDataFolder");
+    QAction* view = m_dataFolderMenu->addAction(tr("View DataFolder..."), this, &MainWindow::OnViewDataFolder);
+    view->setObjectName("actionViewDataFolder");
+    QAction* exportAction = m_dataFolderMenu->addAction(tr("Export DataFolder..."), this, &MainWindow::OnExportDataFolder);
+    exportAction->setObjectName("actionExportDataFolder");
     m_dataFolderMenu->addSeparator();
     QAction* remove = m_dataFolderMenu->addAction(tr("Delete DataFolder"), this, &MainWindow::OnDeleteDataFolder);
     remove->setObjectName("actionDeleteDataFolder");
@@ -189,6 +199,35 @@ void MainWindow::OnDeleteDataFolder()
     std::string path = fileSystem->GetDataSet()->GetDataSetPath(dialog.ChosenName());
     if (!path.empty())
         service->DoDeleteDataSet(path, fileSystem, this);
+}
+
+void MainWindow::OnSelectDataFolder()
+{
+    if (GuiDatasetCenter* service = Service())
+        service->SelectCurrentDataset(CBaseline::Instance());
+}
+
+// Description, View and Export act on the current DataFolder, the one the
+// toolbar picker shows.
+void MainWindow::OnDescribeDataFolder()
+{
+    if (GuiDatasetCenter* service = Service()) {
+        const std::string name =
+            CBaseline::Instance()->GetFileSystem()->GetDataSet()->GetDatasetName(CurrentDataFolderPath());
+        service->ViewDataSetDesc(name, this);
+    }
+}
+
+void MainWindow::OnViewDataFolder()
+{
+    if (GuiDatasetCenter* service = Service())
+        service->ViewDataSet(CurrentDataFolderPath(), this, false);
+}
+
+void MainWindow::OnExportDataFolder()
+{
+    if (Service() && m_module)
+        m_module->ExportDataFolder(CurrentDataFolderPath(), this);
 }
 
 void MainWindow::UpdateTitle()

@@ -45,6 +45,10 @@ private:
     void OnLinkDataFolder();
     void OnToggleLock();
     void OnDeleteDataFolder();
+    void OnDescribeDataFolder();
+    void OnViewDataFolder();
+    void OnExportDataFolder();
+    void OnSelectDataFolder();
     // The service when the module is loaded and a project is open.
     GuiDatasetCenter* Service() const;
     std::string CurrentDataFolderPath() const;
@@ -55,6 +59,7 @@ private:
     QMenu* m_dataFolderMenu = nullptr;
     QAction* m_lockAction = nullptr;
     QWidget* m_toolbarPicker = nullptr;
+    ModuleLoader* m_module = nullptr;
 };
 
 } // namespace workstation

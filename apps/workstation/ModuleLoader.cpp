@@ -8,10 +8,12 @@ namespace workstation {
 namespace {
 using AttachFunction = void (*)();
 using PickerFactory = QWidget* (*)(QWidget*);
+using ExportFunction = bool (*)(const char*, QWidget*);
 
 constexpr const char* kAttach = "TwGuidatasetAttach";
 constexpr const char* kDetach = "TwGuidatasetDetach";
 constexpr const char* kCreatePicker = "TwGuidatasetCreateToolbarPicker";
+constexpr const char* kExportDataFolder = "TwGuidatasetExportDataFolder";
 } // namespace
 
 ModuleLoader::ModuleLoader() = default;
@@ -60,6 +62,14 @@ QWidget* ModuleLoader::CreateToolbarPicker(QWidget* parent) const
         return nullptr;
     auto create = reinterpret_cast<PickerFactory>(m_library->resolve(kCreatePicker));
     return create ? create(parent) : nullptr;
+}
+
+bool ModuleLoader::ExportDataFolder(const std::string& dataFolderPath, QWidget* parent) const
+{
+    if (!m_attached)
+        return false;
+    auto exportFolder = reinterpret_cast<ExportFunction>(m_library->resolve(kExportDataFolder));
+    return exportFolder && exportFolder(dataFolderPath.c_str(), parent);
 }
 
 } // namespace workstation

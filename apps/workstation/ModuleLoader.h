@@ -24,6 +24,9 @@ public:
     // The module's toolbar DataFolder picker, made for parent; null when the
     // module is not loaded.
     QWidget* CreateToolbarPicker(QWidget* parent) const;
+    // Exports a DataFolder through the module's Save-As dialog and copy;
+    // false when cancelled, failed (the module reports why) or not loaded.
+    bool ExportDataFolder(const std::string& dataFolderPath, QWidget* parent) const;
 
 private:
     QLibrary* m_library = nullptr;

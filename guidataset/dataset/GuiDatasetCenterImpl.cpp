@@ -9,6 +9,12 @@
 #include "guidataset/dataset/core/DataKindFiles.h"
 #include "guidataset/dataset/core/DatasetDescriptor.h"
 #include "guidataset/dataset/core/DatasetLockFlag.h"
+#include "guidataset/dialogs/CDovrelDataSetDesc.h"
+#include "guidataset/dialogs/CDovrelDataSetNew.h"
+#include "guidataset/dialogs/CDovrelSelectDataset.h"
+#include "guidataset/dialogs/CSelectADatasetDlg.h"
+#include "guidataset/dialogs/CDovrelDataSetView.h"
+#include "guidataset/dialogs/core/RouteTableRows.h"
 #include "host/adaptor/GuiCenter.h"
 #include "host/adaptor/GuiLiveAccessCenter.h"
 #include "host/adaptor/ITwoCompareDatasets.h"
@@ -22,9 +28,11 @@
 #include "host/util/TWRoot.h"
 #include "host/util/tagDataSetInfo.h"
 #include "platform/core/Prompter.h"
+#include "platform/qt/RunModal.h"
 #include "platform/qt/ShellFileOp.h"
 #include "platform/qt/WaitCursor.h"
 
+#include <QTreeWidget>
 #include <QWidget>
 
 #include <algorithm>
@@ -162,17 +170,30 @@ void GuiDatasetCenterImpl::ShowDataSets(CNetworkBase* network)
     m_lastSelection = selected;
 }
 
-bool GuiDatasetCenterImpl::SelectCurrentDataset(CComboBoxTip* picker, int index, CNetworkBase*)
+bool GuiDatasetCenterImpl::SelectCurrentDataset(CComboBoxTip* picker, int index,
+                                                CNetworkBase* network)
 {
-    // Until the Select DataFolder dialog exists every request ends as a cancel.
-    if (picker && index >= 0)
-        picker->SetCurSel(index);
-    return false;
+    CDovrelSelectDataset dialog(network, {});
+    if (platform::RunModal(dialog) != QDialog::Accepted) {
+        // "More..." was chosen in the picker: its previous item comes back.
+        if (picker && index >= 0)
+            picker->SetCurSel(index);
+        return false;
+    }
+    if (picker)
+        picker->SetCurSel(picker::ForceShowDataSetItem(*picker, dialog.GetName(), network));
+    return true;
 }
 
-bool GuiDatasetCenterImpl::SelectCurrentDataset(CNetworkBase*)
+bool GuiDatasetCenterImpl::SelectCurrentDataset(CNetworkBase* network)
 {
-    return false;
+    if (!m_barComboBox)
+        return false;
+    CDovrelSelectDataset dialog(network, {});
+    if (platform::RunModal(dialog) != QDialog::Accepted || dialog.GetWayChosen() == 0)
+        return false;
+    SetAsCurrentDataset(dialog.GetName(), network);
+    return true;
 }
 
 void GuiDatasetCenterImpl::SelectBarItem(int index)
@@ -450,56 +471,42 @@ bool GuiDatasetCenterImpl::NewDataset(TWFileSystem* fileSystem, int)
 bool GuiDatasetCenterImpl::RunNewDatasetDialog(std::string& name, TWFileSystem* fileSystem,
                                                const std::string& parentFolder, QWidget* owner)
 {
-    platform::InputRequest request;
-    request.caption = "New DataFolder";
-    request.label = "DataFolder Name:";
-    request.maxLength = static_cast<int>(kMaxDataFolderNameLength);
-    request.parent = owner;
-
-    std::string entered;
-    for (;;) {
-        request.text = entered;
-        if (!platform::Prompter::Instance().InputText(request, entered))
-            break;
-        std::string base;
-        if (!parentFolder.empty())
-            base = WithSeparator(parentFolder);
-        else if (fileSystem)
-            base = fileSystem->GetDataSetsFolder();
-        const DataFolderNameCheck check = CheckDataFolderName(entered, base);
-        if (!check.Ok()) {
-            platform::MessageBoxTW(check.message, platform::BoxIcon::Information);
-            continue;
-        }
-        if (base.empty())
-            break;   // neither a parent folder nor a project to create it in
-        const std::string folder = base + check.name;
-        if (!Pathname(folder).mkdirHier(0775)) {
-            platform::MessageBoxTW("The system failed to create the DataFolder.",
-                                   platform::BoxIcon::Information);
-            Pathname(folder).removeFile(false);
-            break;
-        }
-        WriteNewDialogCreationDescriptor(folder, CGlobalSet::GetCurUser());
-        name = check.name;
-        if (parentFolder.empty())
-            EventDispatcher::Instance().DoAfter(kEventDataFolder, kActionDataFolderAdded,
-                                                fileSystem, EventPath(folder));
+    CDovrelDataSetNew dialog(fileSystem, parentFolder, owner);
+    if (platform::RunModal(dialog) == QDialog::Accepted) {
+        name = dialog.GetNewName();
         return true;
     }
     name.clear();
     return false;
 }
 
-bool GuiDatasetCenterImpl::SelectDataset(std::string&, std::string&, CNetworkBase*, std::string&,
-                                         std::vector<std::string>&)
+bool GuiDatasetCenterImpl::SelectDataset(std::string& name, std::string& path,
+                                         CNetworkBase* network, std::string& brief,
+                                         std::vector<std::string>& leaveOut)
 {
-    return false;
+    CDovrelSelectDataset dialog(network, leaveOut);
+    if (platform::RunModal(dialog) != QDialog::Accepted)
+        return false;
+    name = dialog.GetName();
+    path = dialog.GetPath();
+    brief = dialog.GetBriefName();
+    return true;
 }
 
-void GuiDatasetCenterImpl::ViewDataSet(std::string, QWidget*, bool) {}
+void GuiDatasetCenterImpl::ViewDataSet(std::string path, QWidget* parent, bool preselectSimulated)
+{
+    CDovrelDataSetView dialog(parent);
+    dialog.SetDataSetPath(path);
+    dialog.SetPreselectSimulated(preselectSimulated);
+    platform::RunModal(dialog);
+}
 
-void GuiDatasetCenterImpl::ViewDataSetDesc(std::string, QWidget*) {}
+void GuiDatasetCenterImpl::ViewDataSetDesc(std::string name, QWidget*)
+{
+    CDovrelDataSetDesc dialog(nullptr);
+    dialog.SetPath(name);
+    platform::RunModal(dialog);
+}
 
 std::string GuiDatasetCenterImpl::GetDataSetPath(CComboBoxTip& picker, const char* message,
                                                  std::string& name,
@@ -538,7 +545,29 @@ bool GuiDatasetCenterImpl::IsLocked2(const std::string& path, bool& cancel, bool
     return ReadDatasetLockFlag(path, cancel, ask);
 }
 
-void GuiDatasetCenterImpl::ShowRouteTableFiles(QTreeWidget*, const std::string&, int) {}
+void GuiDatasetCenterImpl::ShowRouteTableFiles(QTreeWidget* list, const std::string& folder, int image)
+{
+    if (!list)
+        return;
+    // A list the caller has not laid out gets the route-table page's columns.
+    if (list->columnCount() < 3) {
+        list->setHeaderLabels({QStringLiteral("Hostname"), QStringLiteral("Name"),
+                               QStringLiteral("Execution Time")});
+        list->setColumnWidth(0, 180);
+        list->setColumnWidth(1, 128);
+        list->setColumnWidth(2, 128);
+    }
+    // The rows come in display order and go above the rows the list already holds.
+    // The caller's image index rides on column 0 (Qt::UserRole) for its own icons.
+    int position = 0;
+    for (const RouteTableRow& row : ListRouteTableRows(folder)) {
+        auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(row.hostname),
+                                                     QString::fromStdString(row.name),
+                                                     QString::fromStdString(row.executionTime)});
+        item->setData(0, Qt::UserRole, image);
+        list->insertTopLevelItem(position++, item);
+    }
+}
 
 std::string GuiDatasetCenterImpl::GetSelectedDatasetName()
 {
@@ -710,7 +739,14 @@ bool GuiDatasetCenterImpl::IsDataSetEmpty(const std::string& name, const std::ve
 
 void GuiDatasetCenterImpl::ImportShowCmdResult(QWidget*, bool) {}
 
-void GuiDatasetCenterImpl::SelectADataset(std::string&, bool&) {}
+void GuiDatasetCenterImpl::SelectADataset(std::string& path, bool& retrieve)
+{
+    CSelectADatasetDlg dialog;
+    if (platform::RunModal(dialog) != QDialog::Accepted)
+        return;
+    path = dialog.GetPath();
+    retrieve = dialog.GetRetrieve();
+}
 
 bool GuiDatasetCenterImpl::DialogSelectShowCommand(const char*, std::vector<std::string>&,
                                                    std::vector<std::string>*, bool)

@@ -107,8 +107,7 @@ public:
 private:
     GuiDatasetCenterImpl();
 
-    // The New dialog's part: asks for a name until it is accepted, creates the
-    // folder and its descriptor. The New dialog takes this place once it exists.
+    // Runs the New dialog; OK hands back its new name, anything else an empty name.
     bool RunNewDatasetDialog(std::string& name, TWFileSystem* fileSystem,
                              const std::string& parentFolder, QWidget* owner);
 

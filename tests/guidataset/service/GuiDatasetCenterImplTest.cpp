@@ -6,6 +6,7 @@
 #include "guidataset/dataset/ModuleEntry.h"
 #include "guidataset/dataset/core/DatasetDescriptor.h"
 #include "guidataset/dataset/core/DatasetLockFlag.h"
+#include "guidataset/resources/DovrelDataSetNewIds.h"
 #include "host/adaptor/GuiCenter.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CConf.h"
@@ -14,8 +15,11 @@
 #include "host/util/EventSubscriber.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
+#include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+
+#include <QDialog>
 
 #include <gtest/gtest.h>
 
@@ -174,22 +178,27 @@ TEST_F(DatasetServiceTest, CreateLockAndRecreateTravelThroughEvents)
 
 TEST_F(DatasetServiceTest, NewDialogAsksAgainOnARefusedNameAndCancelEmptiesTheName)
 {
-    prompter.ExpectInput("bad:name")
-        .ExpectMessage("The DataFolder's name can't include any of the following characters\n\t"
-                       " \\ / : * ? \" < > |",
-                       BoxAnswer::Ok, kNotice)
-        .ExpectInput("Gamma");
+    twtest::ModalDriver driver;
+    prompter.ExpectMessage("The DataFolder's name can't include any of the following characters\n\t"
+                           " \\ / : * ? \" < > |",
+                           BoxAnswer::Ok, kNotice);
+    driver.Expect([](QDialog& d) {
+        for (const char* entered : {"bad:name", "Gamma"}) {
+            twtest::ModalDriver::FillText(d, kIdcDataSetNewName, entered);
+            twtest::ModalDriver::Click(d, kIdcDataSetNewOk);
+        }
+        return d.result();
+    });
     std::string name;
     ASSERT_TRUE(service->NewDataset(name, fileSystem, ""));
     EXPECT_EQ(name, "Gamma");
-    EXPECT_EQ(prompter.log.front().caption, "New DataFolder");
-    EXPECT_EQ(prompter.log.front().text, "DataFolder Name:");
+    EXPECT_EQ(driver.Titles().front(), "New DataFolder");
     EXPECT_EQ(events->Count(kActionDataFolderAdded), 1);
     EXPECT_GE(bar.FindDataSet("Gamma"), 0);
     EXPECT_EQ(temp.ReadFile("project/DataFolders/Gamma/TheDataset.Desc"),
               NewDialogCreationDescriptor(CGlobalSet::GetCurUser()));
 
-    prompter.ExpectInputCancel();
+    driver.Expect(twtest::ModalDriver::Reject());
     EXPECT_FALSE(service->NewDataset(name, fileSystem, ""));
     EXPECT_EQ(name, "");
 }
@@ -244,7 +253,8 @@ TEST_F(DatasetServiceTest, MakingCurrentRecordsAndAnnouncesEveryTime)
     // "New..." cancelled: back to Alpha, nothing recorded.
     const int alpha = bar.GetCurSel();
     bar.SetCurSel(bar.FindStringExact("New...", -1, true));
-    prompter.ExpectInputCancel();
+    twtest::ModalDriver driver;
+    driver.Expect(twtest::ModalDriver::Reject());
     service->SetCurrentDataset("New...", network, true);
     EXPECT_EQ(bar.GetCurSel(), alpha);
     EXPECT_EQ(events->Count(kActionCurrentDataFolder), 2);

@@ -1,0 +1,177 @@
+// Reads a 50 MB show-command result with ReadShowCommandResult and copies the
+// same bytes with memcpy as the baseline, in the same run; the throughput
+// ratio is printed at the end (target: reading at least 25% of memcpy).
+// Two files: the CR LF text the import writes, and the same text with LF-only
+// line ends, which every line makes the reader change. The main figure reads
+// into a string the caller keeps; reading into a fresh string is shown too.
+// Run: bench_read_result [--benchmark_...]
+#include "guidataset/showcmd/core/ShowCommandResultFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t kResultBytes = 50u << 20;
+
+// Output shaped like "show ip route" on a big router, with the given line end.
+std::string MakeResult(const char* lineEnd)
+{
+    std::string text;
+    text.reserve(kResultBytes + 256);
+    char line[160];
+    for (unsigned i = 0; text.size() < kResultBytes; ++i) {
+        const int n = std::snprintf(line, sizeof line,
+                                    "O E2    10.%u.%u.0/24 [110/20] via 192.168.%u.%u, 3d0%uh, "
+                                    "GigabitEthernet0/%u%s",
+                                    (i >> 8) & 255, i & 255, (i >> 4) & 255, i % 251 + 1, i % 10, i % 48, lineEnd);
+        text.append(line, static_cast<std::size_t>(n));
+    }
+    text.resize(kResultBytes);
+    return text;
+}
+
+class BenchFiles {
+public:
+    BenchFiles()
+    {
+        char pattern[] = "/tmp/tw-bench-readresult-XXXXXX";
+        if (!::mkdtemp(pattern))
+            std::abort();
+        m_folder = pattern;
+        m_crlf = MakeResult("\r\n");
+        Write(CrLfPath(), m_crlf);
+        Write(LfPath(), MakeResult("\n"));
+    }
+    ~BenchFiles()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_folder, ec);
+    }
+    std::string CrLfPath() const { return m_folder + "/r1$show ip route$crlf.txt"; }
+    std::string LfPath() const { return m_folder + "/r1$show ip route$lf.txt"; }
+    const std::string& Bytes() const { return m_crlf; }
+
+private:
+    static void Write(const std::string& path, const std::string& bytes)
+    {
+        std::ofstream out(path, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out)
+            std::abort();
+    }
+    std::string m_folder;
+    std::string m_crlf;
+};
+
+BenchFiles& Files()
+{
+    static BenchFiles files;
+    return files;
+}
+
+double g_memcpyNs = 0;
+double g_crlfNs = 0;
+double g_lfNs = 0;
+double g_freshNs = 0;
+
+void BM_Memcpy(benchmark::State& state)
+{
+    const std::string& source = Files().Bytes();
+    std::string target(source.size(), '\0');
+    for (auto _ : state) {
+        std::memcpy(target.data(), source.data(), source.size());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * source.size()));
+}
+
+// reuse: the caller keeps one string across reads, as a viewer stepping
+// through results does; otherwise every read fills fresh memory, whose first
+// touch the kernel pays page by page.
+void ReadEach(benchmark::State& state, const std::string& path, bool reuse)
+{
+    std::size_t size = 0;
+    std::string kept;
+    for (auto _ : state) {
+        std::string fresh;
+        std::string& text = reuse ? kept : fresh;
+        text.clear();
+        if (!ReadShowCommandResult(path, text))
+            state.SkipWithError("read failed");
+        size = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kResultBytes));
+    state.counters["out_MB"] = static_cast<double>(size) / (1 << 20);
+}
+
+void BM_ReadShowCommandResult_CrLf(benchmark::State& state) { ReadEach(state, Files().CrLfPath(), true); }
+void BM_ReadShowCommandResult_LfOnly(benchmark::State& state) { ReadEach(state, Files().LfPath(), true); }
+void BM_ReadShowCommandResult_CrLfFreshString(benchmark::State& state)
+{
+    ReadEach(state, Files().CrLfPath(), false);
+}
+
+// Records each benchmark's mean real time per iteration for the ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.iterations == 0)
+                continue;
+            const double ns = run.real_accumulated_time * 1e9 / static_cast<double>(run.iterations);
+            const std::string name = run.benchmark_name();
+            if (name.rfind("BM_Memcpy", 0) == 0)
+                g_memcpyNs = ns;
+            else if (name.rfind("BM_ReadShowCommandResult_CrLfFreshString", 0) == 0)
+                g_freshNs = ns;
+            else if (name.rfind("BM_ReadShowCommandResult_CrLf", 0) == 0)
+                g_crlfNs = ns;
+            else if (name.rfind("BM_ReadShowCommandResult_LfOnly", 0) == 0)
+                g_lfNs = ns;
+        }
+    }
+};
+
+} // namespace
+
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_ReadShowCommandResult_CrLf)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_ReadShowCommandResult_LfOnly)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_ReadShowCommandResult_CrLfFreshString)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    Files(); // build the files before anything is timed
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (g_memcpyNs > 0 && g_crlfNs > 0) {
+        std::printf("\nmemcpy of 50 MB %.2f ms; ReadShowCommandResult CR LF file %.2f ms: "
+                    "%.0f%% of memcpy's throughput (target >= 25%%)\n",
+                    g_memcpyNs / 1e6, g_crlfNs / 1e6, 100.0 * g_memcpyNs / g_crlfNs);
+    }
+    if (g_memcpyNs > 0 && g_lfNs > 0) {
+        std::printf("ReadShowCommandResult LF-only file %.2f ms: %.0f%% of memcpy's throughput\n",
+                    g_lfNs / 1e6, 100.0 * g_memcpyNs / g_lfNs);
+    }
+    if (g_memcpyNs > 0 && g_freshNs > 0) {
+        std::printf("ReadShowCommandResult CR LF file into a fresh string %.2f ms: %.0f%% of memcpy's "
+                    "throughput\n",
+                    g_freshNs / 1e6, 100.0 * g_memcpyNs / g_freshNs);
+    }
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,179 @@
+#include "CCiscoSwitchObj.h"
+
+#include "host/netutil/CliText.h"
+#include "host/netutil/TableFile.h"
+#include "host/util/TWFileSystem.h"
+
+#include <string_view>
+
+namespace {
+
+using MacEntry = CCiscoSwitchObj::MacEntry;
+using Tokens = std::vector<std::string_view>;
+
+bool IsVlan(std::string_view token)
+{
+    return CliText::IsDigits(token) || CliText::EqualsNoCase(token, "All") || CliText::EqualsNoCase(token, "N/A") ||
+           token.find_first_not_of('-') == std::string_view::npos;
+}
+
+// Protocol lists such as "ip,ipx,assigned,other".
+bool IsProtocolList(std::string_view token)
+{
+    for (std::string_view part : CliText::SplitCommas(token)) {
+        bool known = false;
+        for (const char* name : {"ip", "ipx", "assigned", "other", "appletalk", "decnet", "vines", "xns"})
+            known = known || CliText::EqualsNoCase(part, name);
+        if (!known)
+            return false;
+    }
+    return true;
+}
+
+// Columns printed between the type and the ports when no header told how many:
+// learn, age, secure and notify flags, protocol lists.
+bool IsBetweenTypeAndPorts(std::string_view token)
+{
+    for (const char* word : {"Yes", "No", "-", "n/a", "NA", "~~~", "F", "T"})
+        if (CliText::EqualsNoCase(token, word))
+            return true;
+    return CliText::IsDigits(token) || IsProtocolList(token);
+}
+
+void AppendPorts(std::string& ports, const Tokens& tokens, std::size_t from)
+{
+    for (std::size_t i = from; i < tokens.size(); ++i) {
+        if (!ports.empty() && ports.back() != ',')
+            ports += ',';
+        ports += tokens[i];
+    }
+}
+
+class MacParser {
+public:
+    explicit MacParser(std::vector<MacEntry>& entries) : m_entries(entries) {}
+
+    void Line(std::string_view line)
+    {
+        const Tokens tokens = CliText::Tokens(line);
+        if (tokens.empty()) {
+            m_lastWasEntry = false;
+            return;
+        }
+        if (Header(line, tokens) || Entry(tokens) || Continuation(line, tokens))
+            return;
+        m_lastWasEntry = false;
+    }
+
+private:
+    bool Header(std::string_view line, const Tokens& tokens)
+    {
+        if (CliText::FindNoCase(line, "mac") == std::string_view::npos ||
+            CliText::FindNoCase(line, "vlan") == std::string_view::npos)
+            return false;
+        for (std::string_view token : tokens)
+            if (CliText::IsMacAddress(token))
+                return false;
+        m_catos = CliText::FindNoCase(line, "Dest MAC") != std::string_view::npos;
+        m_between = -1;
+        for (std::size_t i = 0; i < tokens.size(); ++i) {
+            if (!CliText::EqualsNoCase(tokens[i], "type"))
+                continue;
+            for (std::size_t j = i + 1; j < tokens.size(); ++j) {
+                if (CliText::StartsWithNoCase(tokens[j], "port") || CliText::EqualsNoCase(tokens[j], "Destination")) {
+                    m_between = static_cast<int>(j - i - 1);
+                    break;
+                }
+            }
+            break;
+        }
+        m_lastWasEntry = false;
+        return true;
+    }
+
+    bool Entry(const Tokens& tokens)
+    {
+        std::size_t m = 0;
+        while (m < tokens.size() && m < 4 && !CliText::IsMacAddress(tokens[m]))
+            ++m;
+        if (m >= tokens.size() || !CliText::IsMacAddress(tokens[m]))
+            return false;
+        MacEntry entry;
+        entry.mac = std::string(tokens[m]);
+        std::size_t rest = m + 1;
+        if (m == 0) {
+            // "Destination Address  Address Type  VLAN  Destination Port"
+            if (tokens.size() < 3 || !IsVlan(tokens[2]))
+                return false;
+            entry.type = std::string(tokens[1]);
+            entry.vlan = std::string(tokens[2]);
+            AppendPorts(entry.ports, tokens, 3);
+        } else if (m_catos) {
+            if (!IsVlan(tokens[m - 1]))
+                return false;
+            entry.vlan = std::string(tokens[m - 1]);
+            for (std::size_t i = rest; i < tokens.size(); ++i)
+                if (tokens[i].find('/') != std::string_view::npos && tokens[i].front() != '[')
+                    AppendPorts(entry.ports, {tokens[i]}, 0);
+        } else {
+            if (!IsVlan(tokens[m - 1]))
+                return false;
+            entry.vlan = std::string(tokens[m - 1]);
+            if (rest < tokens.size())
+                entry.type = std::string(tokens[rest++]);
+            if (m_between >= 0) {
+                rest += static_cast<std::size_t>(m_between);
+            } else {
+                while (rest < tokens.size() && IsBetweenTypeAndPorts(tokens[rest]))
+                    ++rest;
+            }
+            AppendPorts(entry.ports, tokens, rest);
+        }
+        m_entries.push_back(std::move(entry));
+        m_lastWasEntry = true;
+        return true;
+    }
+
+    // Long port lists go on in the ports column of the following lines.
+    bool Continuation(std::string_view line, const Tokens& tokens)
+    {
+        if (!m_lastWasEntry || tokens.size() != 1 || !CliText::IsBlank(static_cast<unsigned char>(line.front())))
+            return false;
+        AppendPorts(m_entries.back().ports, tokens, 0);
+        return true;
+    }
+
+    std::vector<MacEntry>& m_entries;
+    int m_between = -1;   // columns between type and ports named by the last header; -1 unknown
+    bool m_catos = false;
+    bool m_lastWasEntry = false;
+};
+
+} // namespace
+
+std::vector<CCiscoSwitchObj::MacEntry> CCiscoSwitchObj::ParseMacText(const std::string& output)
+{
+    std::vector<MacEntry> entries;
+    MacParser parser(entries);
+    for (std::string_view line : CliText::SplitLines(output))
+        parser.Line(line);
+    return entries;
+}
+
+const std::vector<std::string>& CCiscoSwitchObj::MacColumns()
+{
+    static const std::vector<std::string> columns{"vlan", "mac", "type", "ports"};
+    return columns;
+}
+
+bool CCiscoSwitchObj::ParseMacTable(const std::string& device, int /*source*/, const std::string& dataFolder,
+                                    std::string output, const std::string& qualifier)
+{
+    std::vector<TableFile::Row> rows;
+    for (MacEntry& e : ParseMacText(output))
+        rows.push_back({std::move(e.vlan), std::move(e.mac), std::move(e.type), std::move(e.ports)});
+    if (rows.empty())
+        return false;
+    const std::string path = TablePath(dataFolder, &TWFileSystem::GetLiveMacTableFolder, device, qualifier, ".omt");
+    return !path.empty() && TableFile::Write(path, MacColumns(), rows);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// A router of the L2 model: its ARP table.
+#include "host/l2/CDeviceObj.h"
+
+#include <string>
+#include <vector>
+
+class CRouterObj : public CDeviceObj {
+public:
+    // One line of "show ip arp" / "show arp" (IOS) or "show ip arp" (NX-OS).
+    struct ArpEntry {
+        std::string protocol;   // "Internet" on IOS; empty where the device prints none
+        std::string address;
+        std::string age;        // minutes, "-" for the router's own addresses, or hh:mm:ss
+        std::string mac;        // as printed, or "Incomplete"
+        std::string type;       // encapsulation (ARPA, SNAP, ...)
+        std::string interface;  // empty for aliases
+    };
+
+    // Into "<device>.oat" of the DataFolder's ARP folder (see CDeviceObj).
+    static bool ParseArpTable(const std::string& device, int source, const std::string& dataFolder,
+                              std::string output, const std::string& qualifier);
+    static std::vector<ArpEntry> ParseArpText(const std::string& output);
+    static const std::vector<std::string>& ArpColumns();
+};

@@ -1,0 +1,236 @@
+#include "CliText.h"
+
+#include <cctype>
+
+namespace {
+
+char Lower(char ch)
+{
+    return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
+
+bool IsHex(char ch)
+{
+    return std::isxdigit(static_cast<unsigned char>(ch)) != 0;
+}
+
+// "a.b.c.d" parts, each 1-3 digits and at most 255; parts out when given.
+bool ParseQuad(std::string_view text, unsigned (*parts)[4])
+{
+    unsigned values[4] = {};
+    int part = 0;
+    int digits = 0;
+    for (char ch : text) {
+        if (ch == '.') {
+            if (digits == 0 || part == 3)
+                return false;
+            ++part;
+            digits = 0;
+        } else if (ch >= '0' && ch <= '9') {
+            if (++digits > 3)
+                return false;
+            values[part] = values[part] * 10 + static_cast<unsigned>(ch - '0');
+            if (values[part] > 255)
+                return false;
+        } else {
+            return false;
+        }
+    }
+    if (part != 3 || digits == 0)
+        return false;
+    if (parts)
+        for (int i = 0; i < 4; ++i)
+            (*parts)[i] = values[i];
+    return true;
+}
+
+} // namespace
+
+std::vector<std::string_view> CliText::SplitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = (end == std::string_view::npos) ? text.size() : end + 1;
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        start = next;
+    }
+    return lines;
+}
+
+std::vector<std::string_view> CliText::Tokens(std::string_view line)
+{
+    std::vector<std::string_view> tokens;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && IsBlank(static_cast<unsigned char>(line[i])))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !IsBlank(static_cast<unsigned char>(line[i])))
+            ++i;
+        if (i > start)
+            tokens.push_back(line.substr(start, i - start));
+    }
+    return tokens;
+}
+
+std::vector<std::string_view> CliText::SplitCommas(std::string_view line)
+{
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = line.find(',', start);
+        if (comma == std::string_view::npos) {
+            parts.push_back(Trim(line.substr(start)));
+            return parts;
+        }
+        parts.push_back(Trim(line.substr(start, comma - start)));
+        start = comma + 1;
+    }
+}
+
+std::string_view CliText::Trim(std::string_view text)
+{
+    while (!text.empty() && IsBlank(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool CliText::EqualsNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i]))
+            return false;
+    return true;
+}
+
+bool CliText::StartsWithNoCase(std::string_view text, std::string_view prefix)
+{
+    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::size_t CliText::FindNoCase(std::string_view text, std::string_view needle)
+{
+    if (needle.empty())
+        return 0;
+    if (needle.size() > text.size())
+        return std::string_view::npos;
+    const char first = Lower(needle.front());
+    for (std::size_t i = 0; i + needle.size() <= text.size(); ++i)
+        if (Lower(text[i]) == first && EqualsNoCase(text.substr(i, needle.size()), needle))
+            return i;
+    return std::string_view::npos;
+}
+
+bool CliText::IsDigits(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (char ch : text)
+        if (ch < '0' || ch > '9')
+            return false;
+    return true;
+}
+
+bool CliText::IsIPv4(std::string_view text)
+{
+    return ParseQuad(text, nullptr);
+}
+
+bool CliText::IsIPv4Prefix(std::string_view text, std::string_view* address, std::string_view* length)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return false;
+    const std::string_view addr = text.substr(0, slash);
+    const std::string_view len = text.substr(slash + 1);
+    if (!IsIPv4(addr) || !IsDigits(len) || len.size() > 2)
+        return false;
+    if ((len.size() == 2 && (len[0] - '0') * 10 + (len[1] - '0') > 32))
+        return false;
+    if (address)
+        *address = addr;
+    if (length)
+        *length = len;
+    return true;
+}
+
+int CliText::MaskLength(std::string_view mask)
+{
+    unsigned parts[4];
+    if (!ParseQuad(mask, &parts))
+        return -1;
+    const unsigned long value = (static_cast<unsigned long>(parts[0]) << 24) | (parts[1] << 16) |
+                                (parts[2] << 8) | parts[3];
+    int length = 0;
+    unsigned long bit = 1UL << 31;
+    while (bit && (value & bit)) {
+        ++length;
+        bit >>= 1;
+    }
+    // Every bit below the first zero must be zero as well.
+    const unsigned long expected = length == 0 ? 0 : (0xFFFFFFFFUL << (32 - length)) & 0xFFFFFFFFUL;
+    return value == expected ? length : -1;
+}
+
+bool CliText::IsMacAddress(std::string_view text)
+{
+    if (text.size() == 14) {
+        for (std::size_t i = 0; i < 14; ++i) {
+            const bool dot = (i == 4 || i == 9);
+            if (dot ? text[i] != '.' : !IsHex(text[i]))
+                return false;
+        }
+        return true;
+    }
+    if (text.size() == 17) {
+        const char sep = text[2];
+        if (sep != ':' && sep != '-')
+            return false;
+        for (std::size_t i = 0; i < 17; ++i) {
+            const bool separator = (i % 3 == 2);
+            if (separator ? text[i] != sep : !IsHex(text[i]))
+                return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool CliText::IsUptime(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    if (EqualsNoCase(text, "never"))
+        return true;
+    if (text.find(':') != std::string_view::npos) {
+        for (char ch : text)
+            if (ch != ':' && (ch < '0' || ch > '9'))
+                return false;
+        return true;
+    }
+    // Number-and-unit pairs: 1d02h, 3w4d, 1y2w, 5m.
+    bool expectDigit = true;
+    bool sawUnit = false;
+    for (char ch : text) {
+        if (ch >= '0' && ch <= '9') {
+            expectDigit = false;
+        } else if (!expectDigit && (ch == 'y' || ch == 'w' || ch == 'd' || ch == 'h' || ch == 'm' || ch == 's')) {
+            expectDigit = true;
+            sawUnit = true;
+        } else {
+            return false;
+        }
+    }
+    return sawUnit && expectDigit;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The parsed-table files the workstation reads: tab-separated text, the
+// first line naming the columns, every line ending in CR LF. A cell never
+// holds a tab or a line break (they are written as blanks), so every line
+// has exactly as many cells as the header.
+#include <string>
+#include <vector>
+
+class TableFile {
+public:
+    using Row = std::vector<std::string>;
+
+    // Writes header and rows through a temporary file in the same folder that
+    // is renamed over path, creating the folder when needed. A row shorter than
+    // the header is padded with empty cells, a longer one cut. False (and the
+    // old file untouched) when the folder or file cannot be written.
+    static bool Write(const std::string& path, const Row& header, const std::vector<Row>& rows);
+    // Reads a file written by Write (LF-only line ends are accepted too).
+    // False when it cannot be read or holds no header line.
+    static bool Read(const std::string& path, Row& header, std::vector<Row>& rows);
+    // A device or qualifier as part of a table file name: characters a file
+    // name cannot hold, control characters, '$' and '%' become %XX, as in the
+    // route-table names of the registry.
+    static std::string EncodeName(const std::string& text);
+};

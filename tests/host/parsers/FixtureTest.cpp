@@ -1,0 +1,310 @@
+// Real Cisco outputs (ntc/, from the ntc-templates project) run through our
+// parsers into table files; the fields our tables share with the project's
+// expected records are compared record by record.
+#include "host/l2/CCiscoSwitchObj.h"
+#include "host/l2/CDeviceObj.h"
+#include "host/l2/CRouterObj.h"
+#include "host/netutil/CCliResultParserRule.h"
+#include "host/netutil/InterfaceTypeCfg.h"
+#include "host/netutil/RoutingTable.h"
+#include "host/netutil/TableFile.h"
+#include "host/probe/IfTableEntry.h"
+#include "host/probe/TWLiveData.h"
+#include "host/util/TWFileSystem.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Record = std::map<std::string, std::string>;   // list values joined by ','
+// Marks an expected record that must have no row: its first column's value
+// appears in no row of the table.
+const std::string kAbsent = "(absent)";
+
+const std::string kFixtures = std::string(TW_SOURCE_DIR) + "/tests/host/parsers/ntc/";
+
+std::string Unquote(const std::string& raw)
+{
+    if (raw.size() < 2 || raw.front() != '"')
+        return raw;
+    std::string out;
+    for (std::size_t i = 1; i + 1 < raw.size(); ++i) {
+        if (raw[i] == '\\' && i + 2 < raw.size())
+            ++i;
+        out += raw[i];
+    }
+    return out;
+}
+
+// Reader of the fixtures' YAML: a list of flat mappings whose values are
+// double-quoted strings, lists of them, or folded quoted strings.
+std::vector<Record> ReadExpected(const std::string& path)
+{
+    std::vector<Record> records;
+    std::string text = twtest::ReadBytes(path);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    std::string listKey;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string line = lines[i];
+        const std::size_t indent = line.find_first_not_of(' ');
+        if (indent == std::string::npos || line.compare(indent, 3, "---") == 0 || line == "parsed_sample:")
+            continue;
+        std::string body = line.substr(indent);
+        if (body.rfind("- ", 0) == 0 && !listKey.empty() && indent > 4) {
+            std::string& value = records.back()[listKey];
+            value += (value.empty() ? "" : ",") + Unquote(body.substr(2));
+            continue;
+        }
+        if (body.rfind("- ", 0) == 0) {
+            records.emplace_back();
+            body = body.substr(2);
+        }
+        const std::size_t colon = body.find(':');
+        if (colon == std::string::npos || records.empty())
+            continue;
+        const std::string key = body.substr(0, colon);
+        std::string value = colon + 1 < body.size() ? body.substr(colon + 2) : std::string();
+        // A quoted value folded over several lines: a trailing backslash joins without a blank.
+        while (value.size() > 1 && value.front() == '"' && (value.back() != '"' || value.size() == 1) &&
+               i + 1 < lines.size()) {
+            std::string next = lines[++i];
+            next.erase(0, next.find_first_not_of(' '));
+            if (!value.empty() && value.back() == '\\')
+                value.pop_back();
+            else
+                value += ' ';
+            value += next;
+        }
+        listKey = value.empty() ? key : std::string();
+        records.back()[key] = value == "[]" ? std::string() : Unquote(value);
+    }
+    return records;
+}
+
+// Rows of a table file as column name -> cell.
+std::vector<Record> ReadTable(const std::string& path)
+{
+    TableFile::Row header;
+    std::vector<TableFile::Row> rows;
+    std::vector<Record> out;
+    if (!TableFile::Read(path, header, rows))
+        return out;
+    for (const auto& row : rows) {
+        Record record;
+        for (std::size_t i = 0; i < header.size() && i < row.size(); ++i)
+            record[header[i]] = row[i];
+        out.push_back(std::move(record));
+    }
+    return out;
+}
+
+// How a kind's expected record becomes the cells of our table.
+struct Kind {
+    std::string folder;                                    // fixture folder
+    std::vector<std::pair<std::string, std::string>> map;  // our column <- expected field
+    // Writes the table of raw output into dataFolder; its path, or empty when the parser said no.
+    std::function<std::string(const std::string& raw, const std::string& dataFolder)> parse;
+    std::function<void(Record& expected)> adjust;          // platform quirks of the expected side
+};
+
+struct Score {
+    int matched = 0;
+    int expected = 0;
+    int rows = 0;
+    double Share() const { return expected ? static_cast<double>(matched) / expected : 0.0; }
+};
+
+std::vector<std::string> Cells(const Record& record, const Kind& kind, bool expectedSide)
+{
+    std::vector<std::string> cells;
+    for (const auto& [ours, theirs] : kind.map) {
+        const auto it = record.find(expectedSide ? theirs : ours);
+        cells.push_back(it == record.end() ? std::string() : it->second);
+    }
+    return cells;
+}
+
+Score RunKind(const Kind& kind, const std::string& platform)
+{
+    Score score;
+    const std::string folder = kFixtures + platform + "/" + kind.folder;
+    if (!fs::is_directory(folder))
+        return score;
+    for (const auto& file : fs::directory_iterator(folder)) {
+        if (file.path().extension() != ".raw")
+            continue;
+        twtest::TempDir dataFolder;
+        const std::string table = kind.parse(twtest::ReadBytes(file.path().string()), dataFolder.Path());
+        std::vector<Record> expected = ReadExpected(fs::path(file.path()).replace_extension(".yml").string());
+        std::vector<Record> parsed = table.empty() ? std::vector<Record>() : ReadTable(table);
+        std::vector<bool> used(parsed.size(), false);
+        int matched = 0;
+        for (Record& record : expected) {
+            if (kind.adjust)
+                kind.adjust(record);
+            const auto want = Cells(record, kind, true);
+            if (record.count(kAbsent)) {
+                const bool none = std::none_of(parsed.begin(), parsed.end(), [&](const Record& row) {
+                    return Cells(row, kind, false).front() == want.front();
+                });
+                matched += none ? 1 : 0;
+                continue;
+            }
+            for (std::size_t i = 0; i < parsed.size(); ++i) {
+                if (!used[i] && Cells(parsed[i], kind, false) == want) {
+                    used[i] = true;
+                    ++matched;
+                    break;
+                }
+            }
+        }
+        std::printf("  %-55s %3d of %3d expected records, %3zu rows\n", file.path().filename().c_str(), matched,
+                    static_cast<int>(expected.size()), parsed.size());
+        score.matched += matched;
+        score.expected += static_cast<int>(expected.size());
+        score.rows += static_cast<int>(parsed.size());
+    }
+    std::printf("%s %s: %d of %d (%.1f%%)\n", platform.c_str(), kind.folder.c_str(), score.matched, score.expected,
+                100.0 * score.Share());
+    return score;
+}
+
+const std::string kDevice = "edge-1";
+
+Kind RouteKind(const std::string& folder)
+{
+    return {folder,
+            {{"protocol", "protocol"}, {"vrf", "vrf"}, {"network", "network"}, {"prefix_length", "prefix_length"},
+             {"distance", "distance"}, {"metric", "metric"}, {"nexthop_ip", "nexthop_ip"},
+             {"nexthop_if", "nexthop_if"}, {"uptime", "uptime"}},
+            [](const std::string& raw, const std::string& dataFolder) {
+                const std::string path = dataFolder + kDevice + ".ort";
+                RoutingTable table(kDevice);
+                return table.ParseCmdString(raw) && table.SaveRTData(path) ? path : std::string();
+            },
+            [](Record& r) {
+                // Our protocol column keeps the IOS subtype ("O IA").
+                if (!r["type"].empty() && r["protocol"].size() <= 2)
+                    r["protocol"] += " " + r["type"];
+            }};
+}
+
+Kind ArpKind(const std::string& folder)
+{
+    return {folder,
+            {{"address", "ip_address"}, {"age", "age"}, {"mac", "mac_address"}, {"interface", "interface"}},
+            [](const std::string& raw, const std::string& dataFolder) {
+                return CRouterObj::ParseArpTable(kDevice, 1021, dataFolder, raw, "")
+                           ? TWFileSystem::GetLiveArpTableFolder(dataFolder) + kDevice + ".oat"
+                           : std::string();
+            },
+            {}};
+}
+
+Kind MacKind(const std::string& folder, const std::string& macField, const std::string& portsField)
+{
+    return {folder,
+            {{"vlan", "vlan"}, {"mac", macField}, {"type", "type"}, {"ports", portsField}},
+            [](const std::string& raw, const std::string& dataFolder) {
+                return CCiscoSwitchObj::ParseMacTable(kDevice, 1021, dataFolder, raw, "")
+                           ? TWFileSystem::GetLiveMacTableFolder(dataFolder) + kDevice + ".omt"
+                           : std::string();
+            },
+            {}};
+}
+
+Kind CdpKind(const std::string& folder, const std::string& hostField)
+{
+    return {folder,
+            {{"local_interface", "local_interface"}, {"destination_host", hostField},
+             {"remote_port", "neighbor_interface"}, {"management_ip", "mgmt_address"}, {"platform", "platform"},
+             {"capabilities", "capabilities"}, {"software_version", "neighbor_description"}},
+            [](const std::string& raw, const std::string& dataFolder) {
+                return CDeviceObj::ParseCdpTable(kDevice, 1021, dataFolder, raw, "", {})
+                           ? TWFileSystem::GetLiveCdpTableFolder(dataFolder) + kDevice + ".cdp"
+                           : std::string();
+            },
+            [](Record& r) {
+                // ntc keeps a trailing blank of the platform text; the table is trimmed.
+                while (!r["platform"].empty() && r["platform"].back() == ' ')
+                    r["platform"].pop_back();
+            }};
+}
+
+// The importer's road for interfaces: rule file, short names, the live
+// interface table. An interface without a MAC address has no row.
+Kind InterfaceKind(const std::string& folder, const std::string& macField)
+{
+    return {folder,
+            {{"interface", "interface"}, {"mac_address", macField}},
+            [](const std::string& raw, const std::string& dataFolder) {
+                CCliResultParserRule rule;
+                if (!rule.LoadFile(TWFileSystem::GetSystemConfFolder() + "fix_CliShowIfCmdRule.xml"))
+                    return std::string();
+                std::vector<CCliResultParserRule::Record> records;
+                rule.ParseCliResult(raw, records, 0);
+                std::vector<IfTableEntry> entries;
+                for (auto& record : records) {
+                    const auto name = record.find("Interface Name");
+                    const auto mac = record.find("Mac Address");
+                    if (name == record.end() || mac == record.end())
+                        continue;
+                    IfTableEntry entry;
+                    entry.index = static_cast<int>(entries.size()) + 1;
+                    entry.name = InterfaceTypeCfg::Instance().getIfNameBknFromFull(name->second.front());
+                    entry.macAddress = mac->second.front();
+                    entries.push_back(entry);
+                }
+                return TWLiveData::SaveLiveInterfaceData(dataFolder, kDevice, entries)
+                           ? TWLiveData::LiveInterfaceFile(dataFolder, kDevice)
+                           : std::string();
+            },
+            [macField](Record& r) {
+                r["interface"] = InterfaceTypeCfg::Instance().getIfNameBknFromFull(r["interface"]);
+                if (r[macField].empty())
+                    r[kAbsent] = "1";
+            }};
+}
+
+void ExpectShare(const Score& score, double atLeast)
+{
+    ASSERT_GT(score.expected, 0) << "no fixture records found under " << kFixtures;
+    EXPECT_GE(score.Share(), atLeast) << score.matched << " of " << score.expected;
+}
+
+} // namespace
+
+TEST(ParserFixtureTest, IosOutputsGiveTheExpectedRecords)
+{
+    ExpectShare(RunKind(RouteKind("show_ip_route"), "cisco_ios"), 0.9);
+    ExpectShare(RunKind(MacKind("show_mac-address-table", "destination_address", "destination_port"), "cisco_ios"), 0.9);
+    ExpectShare(RunKind(CdpKind("show_cdp_neighbors_detail", "neighbor_name"), "cisco_ios"), 0.9);
+    ExpectShare(RunKind(InterfaceKind("show_interfaces", "address"), "cisco_ios"), 0.9);
+}
+
+// The route fixture "Route not found" gives ntc an empty record; we write no row.
+TEST(ParserFixtureTest, NxosOutputsGiveTheExpectedRecords)
+{
+    ExpectShare(RunKind(RouteKind("show_ip_route"), "cisco_nxos"), 0.9);
+    ExpectShare(RunKind(ArpKind("show_ip_arp"), "cisco_nxos"), 0.9);
+    ExpectShare(RunKind(MacKind("show_mac_address-table", "mac_address", "ports"), "cisco_nxos"), 0.9);
+    ExpectShare(RunKind(CdpKind("show_cdp_neighbors_detail", "chassis_id"), "cisco_nxos"), 0.9);
+    ExpectShare(RunKind(InterfaceKind("show_interface", "mac_address"), "cisco_nxos"), 0.9);
+}
