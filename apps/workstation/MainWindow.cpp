@@ -131,6 +131,13 @@ void MainWindow::BuildDataFolderTools(ModuleLoader& module)
     QAction* exportAction = m_dataFolderMenu->addAction(tr("Export DataFolder..."), this, &MainWindow::OnExportDataFolder);
     exportAction->setObjectName("actionExportDataFolder");
     m_dataFolderMenu->addSeparator();
+    QAction* importFiles = m_dataFolderMenu->addAction(tr("Import Show Command Results..."), this,
+                                                       [this] { OnImportLogs(false); });
+    importFiles->setObjectName("actionImportShowCommandFiles");
+    QAction* importFolder = m_dataFolderMenu->addAction(tr("Import Show Command Results from Folder..."),
+                                                        this, [this] { OnImportLogs(true); });
+    importFolder->setObjectName("actionImportShowCommandFolder");
+    m_dataFolderMenu->addSeparator();
     QAction* remove = m_dataFolderMenu->addAction(tr("Delete DataFolder"), this, &MainWindow::OnDeleteDataFolder);
     remove->setObjectName("actionDeleteDataFolder");
     connect(m_dataFolderMenu, &QMenu::aboutToShow, this, &MainWindow::UpdateDataFolderMenu);
@@ -228,6 +235,12 @@ void MainWindow::OnExportDataFolder()
 {
     if (Service() && m_module)
         m_module->ExportDataFolder(CurrentDataFolderPath(), this);
+}
+
+void MainWindow::OnImportLogs(bool fromFolder)
+{
+    if (GuiDatasetCenter* service = Service())
+        service->ImportShowCmdResult(this, fromFolder);
 }
 
 void MainWindow::UpdateTitle()

@@ -49,6 +49,7 @@ private:
     void OnViewDataFolder();
     void OnExportDataFolder();
     void OnSelectDataFolder();
+    void OnImportLogs(bool fromFolder);
     // The service when the module is loaded and a project is open.
     GuiDatasetCenter* Service() const;
     std::string CurrentDataFolderPath() const;

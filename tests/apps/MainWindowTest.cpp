@@ -20,6 +20,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 TEST(MainWindow, TitleFollowsTheOpenProject)
 {
@@ -121,5 +122,31 @@ TEST(MainWindow, DataFolderMenuLocksAndDeletes)
     EXPECT_FALSE(tmp.Exists("campus/DataFolders/Old audit"));
     auto* picker = qobject_cast<QComboBox*>(window.ToolbarPicker());
     EXPECT_EQ(picker->findText("Old audit"), -1);
+    window.CloseProject();
+}
+
+// View DataFolder... and Select DataFolder... open the module's dialogs.
+TEST(MainWindow, DataFolderMenuOpensTheModulesDialogs)
+{
+    twtest::TempDir tmp;
+    const std::string project = tmp.Path() + "campus/";
+    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
+    workstation::ModuleLoader module;
+    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
+    workstation::MainWindow window(&module);
+    ASSERT_TRUE(window.OpenProject(project));
+
+    std::vector<std::string> titles;
+    twtest::ModalDriver driver;
+    for (int i = 0; i < 2; ++i)
+        driver.Expect([&titles](QDialog& dialog) {
+            titles.push_back(dialog.windowTitle().toStdString());
+            if (const char* dir = std::getenv("TW_SCREENSHOT_DIR"))
+                dialog.grab().save(QString(dir) + "/" + dialog.windowTitle() + ".png");
+            return int(QDialog::Rejected);
+        });
+    window.findChild<QAction*>("actionViewDataFolder")->trigger();
+    window.findChild<QAction*>("actionSelectDataFolder")->trigger();
+    EXPECT_EQ(titles, (std::vector<std::string>{"DataFolder View", "Select DataFolder"}));
     window.CloseProject();
 }
