@@ -5,6 +5,7 @@
 
 #include "host/adaptor/GuiDatasetCenter.h"
 #include "host/baseline/CBaseline.h"
+#include "host/guiutil/HostCommandEvent.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/tagDataSetInfo.h"
 #include "host/util/TWFileSystem.h"
@@ -241,6 +242,18 @@ void MainWindow::OnImportLogs(bool fromFolder)
 {
     if (GuiDatasetCenter* service = Service())
         service->ImportShowCmdResult(this, fromFolder);
+}
+
+void MainWindow::customEvent(QEvent* event)
+{
+    if (event->type() != HostCommandEvent::kType)
+        return QMainWindow::customEvent(event);
+    // The L2 topology view is not part of this workstation yet: say what was
+    // asked so the user knows the cached tables will be used next time.
+    constexpr int kRecalculateL2FromCache = 33397;
+    if (static_cast<HostCommandEvent*>(event)->Command() == kRecalculateL2FromCache)
+        statusBar()->showMessage(
+            tr("L2 tables imported: the next L2 discovery will use the cached data."), 10000);
 }
 
 void MainWindow::UpdateTitle()

@@ -31,6 +31,10 @@ public:
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QWidget* ToolbarPicker() const { return m_toolbarPicker; }
 
+protected:
+    // Host commands posted by the module (e.g. 33397 after an L2 import).
+    void customEvent(QEvent* event) override;
+
 private slots:
     // The user chose a DataFolder in the toolbar picker.
     void OnDataSetChosen(const QString& name);

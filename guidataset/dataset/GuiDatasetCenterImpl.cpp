@@ -15,6 +15,7 @@
 #include "guidataset/dialogs/CSelectADatasetDlg.h"
 #include "guidataset/dialogs/CDovrelDataSetView.h"
 #include "guidataset/dialogs/core/RouteTableRows.h"
+#include "guidataset/showcmd/ShowCmdImport.h"
 #include "host/adaptor/GuiCenter.h"
 #include "host/adaptor/GuiLiveAccessCenter.h"
 #include "host/adaptor/ITwoCompareDatasets.h"
@@ -737,7 +738,10 @@ bool GuiDatasetCenterImpl::IsDataSetEmpty(const std::string& name, const std::ve
     return IsDataFolderEmpty(name, kinds, anyMode);
 }
 
-void GuiDatasetCenterImpl::ImportShowCmdResult(QWidget*, bool) {}
+void GuiDatasetCenterImpl::ImportShowCmdResult(QWidget* parent, bool fromFolder)
+{
+    CShowCmdImport(parent).Run(fromFolder, GetCurrentDatasetFullPath());
+}
 
 void GuiDatasetCenterImpl::SelectADataset(std::string& path, bool& retrieve)
 {

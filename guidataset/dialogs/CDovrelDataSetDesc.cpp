@@ -117,6 +117,7 @@ void CDovrelDataSetDesc::OnInitDialog()
     m_strName = Pathname(m_strPath).file();
     m_nameEdit->setText(FromStd(m_strName));
     m_pathEdit->setText(FromStd(m_strPath));
+    m_pathEdit->setCursorPosition(0);
     // An unknown DataFolder has no descriptor to read, and Save must not write one.
     if (!m_strPath.empty()) {
         m_strDescPath = DatasetDescriptorPath(m_strPath);

@@ -1,0 +1,387 @@
+#include "guidataset/showcmd/core/SplitShowCmds.h"
+
+#include "guidataset/showcmd/core/SessionLogReader.h"
+#include "host/l2/CCiscoSwitchObj.h"
+#include "host/l2/CDeviceObj.h"
+#include "host/l2/CRouterObj.h"
+#include "host/liveaccess/CDiscoverSetting.h"
+#include "host/netmodel/CHostName.h"
+#include "host/netmodel/DeviceSetting.h"
+#include "host/netmodel/GlobalNetworkInfo.h"
+#include "host/netmodel/L2NetworkInfo.h"
+#include "host/netmodel/MacAddress.h"
+#include "host/netmodel/TWDevice.h"
+#include "host/netutil/CCliResultParserRule.h"
+#include "host/netutil/InterfaceTypeCfg.h"
+#include "host/netutil/RoutingTable.h"
+#include "host/probe/IfTableEntry.h"
+#include "host/probe/TWLiveData.h"
+#include "host/util/CFileName.h"
+#include "host/util/TWDataSet.h"
+#include "host/util/TWFileSystem.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+#include <filesystem>
+#include <set>
+
+namespace {
+
+// The L2 parsers' tag for text captured from a CLI session.
+constexpr int kCliCaptureSource = 1021;
+
+std::string WithCrLf(const std::string& text)
+{
+    std::string bytes;
+    bytes.reserve(text.size() + text.size() / 32 + 16);
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t lf = text.find('\n', from);
+        if (lf == std::string::npos) {
+            bytes.append(text, from, std::string::npos);
+            return bytes;
+        }
+        bytes.append(text, from, lf - from);
+        bytes += "\r\n";
+        from = lf + 1;
+    }
+}
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote > 0)
+            done += static_cast<std::size_t>(wrote);
+        else if (!(wrote < 0 && errno == EINTR))
+            return false;
+    }
+    return true;
+}
+
+// Writes the text with CR LF line ends. A file that already exists is replaced
+// through a temporary file renamed over it, so a reader never meets half a
+// file; a new name (every result name is one) is written in place and removed
+// again if the write fails. A session log brings tens of thousands of files,
+// so no flush to the disk is forced per file.
+bool WriteTextFile(const std::string& path, const std::string& text)
+{
+    const std::string bytes = WithCrLf(text);
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        const bool ok = WriteAll(fd, bytes);
+        if (::close(fd) == 0 && ok)
+            return true;
+        std::remove(path.c_str());
+        return false;
+    }
+    if (errno != EEXIST)
+        return false;
+    const std::string temp = path + ".tmp~";
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    bool ok = WriteAll(fd, bytes);
+    ok = ::close(fd) == 0 && ok;
+    if (ok && std::rename(temp.c_str(), path.c_str()) == 0)
+        return true;
+    std::remove(temp.c_str());
+    return false;
+}
+
+// A kind folder of an existing DataFolder, created when the DataFolder lacks it.
+// A DataFolder that does not exist receives nothing, so an unset DataFolder
+// never spills files into the working directory.
+bool EnsureKindFolder(const std::string& dataFolder, const std::string& kindFolder)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (kindFolder.empty() || dataFolder.empty() || !fs::is_directory(dataFolder, ec))
+        return false;
+    if (fs::is_directory(kindFolder, ec))
+        return true;
+    fs::create_directory(kindFolder, ec);
+    return fs::is_directory(kindFolder, ec);
+}
+
+// The interface rules are loaded into one object that lives as long as the program.
+CCliResultParserRule& SharedInterfaceRule()
+{
+    static CCliResultParserRule* rule = new CCliResultParserRule();
+    return *rule;
+}
+
+std::string CurrentDataFolderName(TWDataSet& registry)
+{
+    return registry.GetDatasetName(registry.GetCurrentDataSet());
+}
+
+} // namespace
+
+SplitShowCmds::SplitShowCmds()
+    : m_dataFolder("C:\\")
+{
+    addCmdParsePair("show cdp neighbor detail", 0);
+    addCmdParsePair("show cdp neighbors detail", 0);
+    addCmdParsePair("show interface", 1);
+    addCmdParsePair("show arp", 2);
+    addCmdParsePair("show mac-address-table dynamic", 3);
+    addCmdParsePair("show cam dynamic", 4);
+    addCmdParsePair("show ip route", 5);
+    addCmdParsePair("show ", 6);
+}
+
+void SplitShowCmds::setDataFolder(const std::string& dataFolder)
+{
+    m_dataFolder = dataFolder;
+}
+
+void SplitShowCmds::addCmdParsePair(std::string command, int code)
+{
+    if (m_cmdTable.empty()) {
+        m_commonPrefix = command;
+    } else {
+        std::size_t same = 0;
+        while (same < m_commonPrefix.size() && same < command.size() && m_commonPrefix[same] == command[same])
+            ++same;
+        m_commonPrefix.resize(same);
+    }
+    m_cmdTable.emplace_back(std::move(command), code);
+}
+
+bool SplitShowCmds::findShowCmd(char* line, std::string& command, int& code)
+{
+    command.clear();
+    code = 6;
+    if (m_cmdTable.empty() || line == nullptr)
+        return false;
+
+    if (!m_commonPrefix.empty() && std::strstr(line, m_commonPrefix.c_str()) == nullptr)
+        return false;
+
+    char* match = nullptr;
+    const std::pair<std::string, int>* entry = nullptr;
+    for (const auto& pair : m_cmdTable) {
+        match = std::strstr(line, pair.first.c_str());
+        if (match) {
+            entry = &pair;
+            break;
+        }
+    }
+    if (!entry)
+        return false;
+
+    const std::string typed(match);
+    *match = '\0';
+    bool promptSeen = false;
+    for (char* p = match; p > line; --p) {
+        if (*p == '\t' || *p == ' ') {
+            *p = '\0';
+        } else if (*p == '#' || *p == '$' || *p == '>') {
+            *p = '\0';
+            promptSeen = true;
+        }
+    }
+    code = entry->second;
+    command = (code >= 0 && code <= 5) ? entry->first : typed;
+    return promptSeen && line[0] != '\0';
+}
+
+int SplitShowCmds::splitFile(const std::string& path)
+{
+    try {
+        SessionLogReader reader;
+        if (!reader.Open(path))
+            return 0;
+
+        int currentCode = -1;
+        std::string device;
+        std::string command;
+        std::string output;
+        int recognised = 0;
+
+        char buffer[kLineBufferSize];
+        std::string line;
+        std::string foundCommand;
+        for (;;) {
+            const SessionLogReader::Line read = reader.ReadLine(buffer, kLineBufferSize);
+            line.assign(buffer, read.length);
+            int foundCode = 6;
+            if (findShowCmd(buffer, foundCommand, foundCode)) {
+                ++recognised;
+                FinishPiece(currentCode, device, command, output);
+                device = CHostName::GetBackendHostName(std::string(buffer));
+                if (line.find("(enable)") != std::string::npos) {
+                    if (GlobalNetworkInfo* gni = GetCurrentGNI()) {
+                        if (L2NetworkInfo* l2 = gni->getL2NetworkInfo()) {
+                            if (const auto* sw = l2->getSwitchByOriName(device))
+                                device = sw->name;
+                        }
+                    }
+                }
+                currentCode = foundCode;
+                output.clear();
+                command = foundCommand;
+            }
+            output += line;
+            output += '\n';
+            if (read.last)
+                break;
+        }
+        FinishPiece(currentCode, device, command, output);
+        return recognised;
+    } catch (...) {
+        return -1;
+    }
+}
+
+void SplitShowCmds::FinishPiece(int code, const std::string& device, const std::string& command,
+                                const std::string& output)
+{
+    saveToDataFolder(code, device, command, output);
+    dispatchParse(code, device, output);
+}
+
+std::string SplitShowCmds::getStatString(bool& askL2Flag)
+{
+    std::string text = std::to_string(m_routeCount) + " route tables, " + std::to_string(m_cdpCount)
+                       + " CDP tables, " + std::to_string(m_macCount) + " MAC tables, "
+                       + std::to_string(m_arpCount) + " ARP tables were imported successfully.";
+    askL2Flag = m_cdpCount >= 1 || m_macCount >= 1 || m_arpCount >= 1;
+    if (askL2Flag)
+        text += "\nDo you want to recalculate the L2 Topology with imported L2 data now?";
+    return text;
+}
+
+void SplitShowCmds::saveToDataFolder(int code, const std::string& device, const std::string& command,
+                                     const std::string& output)
+{
+    if (code == -1 || code == 6)
+        return;
+    GlobalNetworkInfo* gni = GetCurrentGNI();
+    if (!gni || !gni->GetDevice(device, true))
+        return;
+
+    TWDataSet dataSet;
+    const std::string folder = dataSet.GetLiveShowCommandFolder(m_dataFolder);
+    if (!EnsureKindFolder(m_dataFolder, folder))
+        return;
+    const std::string path = folder + CFileName::ToShowCommandResultFileName(device, command, "", "txt");
+    if (!WriteTextFile(path, output))
+        return;
+
+    std::string kindFolder;
+    switch (code) {
+    case 2: kindFolder = TWFileSystem::GetLiveArpTableFolder(m_dataFolder); break;
+    case 3:
+    case 4: kindFolder = TWFileSystem::GetLiveMacTableFolder(m_dataFolder); break;
+    case 5: kindFolder = TWFileSystem::GetLiveRoutingTableFolder(m_dataFolder); break;
+    default: return;
+    }
+    if (kindFolder.empty() || !EnsureKindFolder(m_dataFolder, kindFolder))
+        return;
+    // The device comes from a prompt: encoded so that it names a file of this folder.
+    saveToSubFolder(kindFolder + CFileName::ToSysFileName(device) + ".txt", output);
+}
+
+void SplitShowCmds::saveToSubFolder(const std::string& path, const std::string& text)
+{
+    WriteTextFile(path, text);
+}
+
+void SplitShowCmds::dispatchParse(int code, const std::string& device, const std::string& output)
+{
+    if (device.empty() || output.empty())
+        return;
+    GlobalNetworkInfo* gni = GetCurrentGNI();
+    if (!gni)
+        return;
+    TWDevice* deviceObj = gni->GetDevice(device, true);
+    if (!deviceObj)
+        return;
+    if (!CDiscoverSetting::Instance().IsCommandResult(deviceObj->GetDeviceSubType(), output))
+        return;
+    TWFileSystem* fileSystem = GetCurrBaselineFileSystem();
+    if (!fileSystem || !fileSystem->GetDataSet())
+        return;
+    TWDataSet& registry = *fileSystem->GetDataSet();
+
+    switch (code) {
+    case 0:
+        if (CDeviceObj::ParseCdpTable(device, kCliCaptureSource, CurrentDataFolderName(registry), output, "",
+                                      std::set<std::string>()))
+            ++m_cdpCount;
+        break;
+    case 2:
+        if (CRouterObj::ParseArpTable(device, kCliCaptureSource, CurrentDataFolderName(registry), output, ""))
+            ++m_arpCount;
+        break;
+    case 3:
+    case 4:
+        if (CCiscoSwitchObj::ParseMacTable(device, kCliCaptureSource, CurrentDataFolderName(registry), output,
+                                           ""))
+            ++m_macCount;
+        break;
+    case 5: {
+        const std::string path = registry.GetLiveRoutingTablePath(m_dataFolder, device, "", false);
+        if (path.empty())
+            return;
+        RoutingTable table(device);
+        table.ParseCmdString(output);
+        table.SaveRTData(path);
+        ++m_routeCount;
+        break;
+    }
+    case 1:
+        InterfacePieceToDevice(device, output);
+        break;
+    default:
+        break;
+    }
+}
+
+void SplitShowCmds::InterfacePieceToDevice(const std::string& device, const std::string& output)
+{
+    GlobalNetworkInfo* gni = GetCurrentGNI();
+    DeviceSetting* setting = gni ? gni->getDeviceSetting(device) : nullptr;
+    if (!setting)
+        return;
+    const std::string ruleFile = TWFileSystem::GetSystemConfFolder() + "fix_CliShowIfCmdRule.xml";
+    CCliResultParserRule& rule = SharedInterfaceRule();
+    if (!rule.LoadFile(ruleFile))
+        return;
+    std::vector<CCliResultParserRule::Record> records;
+    rule.ParseCliResult(output, records, 0);
+
+    std::vector<IfTableEntry> entries;
+    int index = 1;
+    for (const auto& record : records) {
+        const auto name = record.find("Interface Name");
+        if (name == record.end() || name->second.empty())
+            continue;
+        const std::string shortName = InterfaceTypeCfg::Instance().getIfNameBknFromFull(name->second.front());
+        if (shortName.empty())
+            continue;
+        std::string mac;
+        const auto macField = record.find("Mac Address");
+        if (macField != record.end() && !macField->second.empty())
+            mac = macField->second.front();
+        if (mac.empty())
+            continue;
+        setting->setInterfaceMacAddress(shortName, MacAddress(mac));
+        IfTableEntry entry;
+        entry.index = index;
+        entry.name = shortName;
+        entry.macAddress = mac;
+        entries.push_back(std::move(entry));
+        ++index;
+    }
+    if (TWFileSystem* fileSystem = GetCurrBaselineFileSystem()) {
+        if (TWDataSet* registry = fileSystem->GetDataSet())
+            TWLiveData::SaveLiveInterfaceData(registry->GetCurrentLiveInterfaceFolder(), device, entries);
+    }
+    setting->saveToDB(nullptr, false, true);
+}

@@ -1,0 +1,55 @@
+#pragma once
+// Cuts a captured CLI session log into one piece per show command (device,
+// command, output), stores each piece in a DataFolder as a show-command
+// result (and ARP, MAC and route tables also as a raw copy), and hands the
+// known tables to the workstation's parsers, counting what was imported.
+// Counts only rise, so they sum over every splitFile call on one object.
+#include <string>
+#include <utility>
+#include <vector>
+
+class SplitShowCmds {
+public:
+    SplitShowCmds();
+    virtual ~SplitShowCmds() = default;
+    SplitShowCmds(const SplitShowCmds&) = default;
+    SplitShowCmds& operator=(const SplitShowCmds&) = default;
+
+    void setDataFolder(const std::string& dataFolder);
+    // Number of command lines recognised in the file (0 when it cannot be
+    // opened), or -1 when the splitting or a parser raised an exception;
+    // pieces saved before that stay saved.
+    int splitFile(const std::string& path);
+    // askL2Flag: whether any CDP, MAC or ARP table came in, so the L2
+    // topology is worth recalculating.
+    std::string getStatString(bool& askL2Flag);
+
+    // Longest line taken from a log; a longer one ends the reading.
+    static constexpr std::size_t kLineBufferSize = 2048;
+
+protected:
+    void addCmdParsePair(std::string command, int code);
+    // line is a zero-terminated buffer that this overwrites: on success it
+    // begins with the device name.
+    bool findShowCmd(char* line, std::string& command, int& code);
+
+    void saveToDataFolder(int code, const std::string& device, const std::string& command,
+                          const std::string& output);
+    void saveToSubFolder(const std::string& path, const std::string& text);
+    void dispatchParse(int code, const std::string& device, const std::string& output);
+
+    std::string m_dataFolder;
+    std::vector<std::pair<std::string, int>> m_cmdTable;
+    int m_routeCount = 0;
+    int m_cdpCount = 0;
+    int m_macCount = 0;
+    int m_arpCount = 0;
+
+private:
+    // Text every command of the table starts with; a line without it holds none.
+    std::string m_commonPrefix;
+
+    void FinishPiece(int code, const std::string& device, const std::string& command,
+                     const std::string& output);
+    void InterfacePieceToDevice(const std::string& device, const std::string& output);
+};

@@ -1,0 +1,95 @@
+#include "host/netmodel/DeviceSetting.h"
+
+#include "host/netmodel/MacAddress.h"
+#include "host/netmodel/TWDeviceFactory.h"
+#include "host/util/CConf.h"
+#include "host/util/TWFileSystem.h"
+
+#include <strings.h>
+
+#include <memory>
+
+namespace {
+
+bool StartsWithNoCase(const std::string& text, const std::string& prefix)
+{
+    return text.size() >= prefix.size() && strncasecmp(text.c_str(), prefix.c_str(), prefix.size()) == 0;
+}
+
+} // namespace
+
+bool DeviceSetting::NoCaseLess::operator()(const std::string& a, const std::string& b) const
+{
+    return strcasecmp(a.c_str(), b.c_str()) < 0;
+}
+
+DeviceSetting::DeviceSetting(const std::string& name, int deviceType, int deviceSubType, CConf* conf)
+    : TWDevice(name, deviceType, deviceSubType), m_conf(conf)
+{
+}
+
+DeviceSetting::~DeviceSetting() = default;
+
+bool DeviceSetting::setInterfaceMacAddress(const std::string& interfaceName, const MacAddress& mac)
+{
+    if (interfaceName.empty() || interfaceName.find_first_of("=\r\n") != std::string::npos ||
+        !mac.IsValid())
+        return false;
+    m_interfaces[interfaceName] = mac.ToString();
+    return true;
+}
+
+std::string DeviceSetting::getInterfaceMacAddress(const std::string& interfaceName) const
+{
+    const auto it = m_interfaces.find(interfaceName);
+    return it == m_interfaces.end() ? std::string() : it->second;
+}
+
+bool DeviceSetting::saveToDB(TWFileSystem* fileSystem, bool saveBaseInfo, bool saveInterfaces)
+{
+    // Another project's inventory is opened for this save only.
+    std::unique_ptr<CConf> other;
+    CConf* conf = m_conf;
+    if (fileSystem) {
+        const std::string file = fileSystem->GetProjectFolder() + "Devices.ini";
+        if (!m_conf || m_conf->GetConfFileName() != file) {
+            other = std::make_unique<CConf>(file);
+            conf = other.get();
+        }
+    }
+    if (!conf || conf->GetConfFileName().empty())
+        return false;
+
+    bool ok = true;
+    if (saveBaseInfo || !conf->HasKey(m_name, "Type")) {
+        // A section without its type would not load back as a device.
+        ok = conf->SetValue(m_name, "Type", TWDeviceFactory::TypeToText(m_deviceType)) && ok;
+        ok = conf->SetValue(m_name, "SubType", TWDeviceFactory::SubTypeToText(m_deviceSubType)) && ok;
+    }
+    if (saveInterfaces) {
+        for (const std::string& key : conf->GetKeys(m_name)) {
+            if (StartsWithNoCase(key, kInterfaceKeyPrefix) &&
+                m_interfaces.find(key.substr(std::string(kInterfaceKeyPrefix).size())) == m_interfaces.end())
+                ok = conf->DeleteKey(m_name, key) && ok;
+        }
+        for (const auto& [name, mac] : m_interfaces) {
+            const std::string key = kInterfaceKeyPrefix + name;
+            if (conf->GetValue(m_name, key) != mac || !conf->HasKey(m_name, key))
+                ok = conf->SetValue(m_name, key, mac) && ok;
+        }
+    }
+    return ok;
+}
+
+void DeviceSetting::LoadInterfaces(const CConf& conf)
+{
+    m_interfaces.clear();
+    const std::string prefix = kInterfaceKeyPrefix;
+    for (const std::string& key : conf.GetKeys(m_name)) {
+        if (!StartsWithNoCase(key, prefix) || key.size() == prefix.size())
+            continue;
+        const MacAddress mac(conf.GetValue(m_name, key));
+        if (mac.IsValid())
+            m_interfaces[key.substr(prefix.size())] = mac.ToString();
+    }
+}

@@ -1,0 +1,246 @@
+#include "guidataset/showcmd/CImportDatasetDlg.h"
+#include "guidataset/showcmd/ImportDatasetDlgIds.h"
+#include "guidataset/showcmd/ShowCmdImport.h"
+#include "guidataset/showcmd/core/ShowCmdImportJob.h"
+#include "guidataset/showcmd/core/SplitShowCmds.h"
+#include "host/guiutil/CThreadProgressDlg.h"
+#include "host/guiutil/HostCommandEvent.h"
+#include "host/util/CConf.h"
+#include "host/util/CGlobalSet.h"
+#include "host/util/TWFileSystem.h"
+#include "platform/core/FindFiles.h"
+#include "support/ModalDriver.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+using platform::BoxAnswer;
+using platform::BoxButtons;
+using platform::BoxIcon;
+using platform::BoxKind;
+using twtest::ModalDriver;
+using twtest::ScriptedPrompter;
+using twtest::TempDir;
+
+namespace {
+
+// A main window stand-in that keeps the host commands posted to it.
+class CommandRecorder : public QWidget {
+public:
+    std::vector<int> commands;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == HostCommandEvent::kType)
+            commands.push_back(static_cast<HostCommandEvent*>(e)->Command());
+        return QWidget::event(e);
+    }
+};
+
+// A splitter that already holds counts, as if logs had been split.
+class CountedSplitter : public SplitShowCmds {
+public:
+    CountedSplitter(int routes, int arps)
+    {
+        m_routeCount = routes;
+        m_arpCount = arps;
+    }
+};
+
+// Clicks the progress window's Cancel button on the GUI thread, as a user
+// would, and waits until the click has been handled.
+void ClickCancelFromWorker(CThreadProgressDlg& dialog)
+{
+    QPushButton* cancel = nullptr;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == "Cancel")
+            cancel = button;
+    ASSERT_NE(cancel, nullptr);
+    QMetaObject::invokeMethod(cancel, &QPushButton::click, Qt::QueuedConnection);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!dialog.IsCancelled() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+// Points the host settings at a file of the test's own for its lifetime.
+class ScopedHostSettings {
+public:
+    explicit ScopedHostSettings(const std::string& file) { CGlobalSet::Instance().SetConfFileName(file); }
+    ~ScopedHostSettings() { CGlobalSet::Instance().SetConfFileName(CGlobalSet::DefaultConfFileName()); }
+};
+
+} // namespace
+
+TEST(ThreadProgressDlgTest, RunsTheWorkerOffTheGuiThreadAndClosesWhenItEnds)
+{
+    CThreadProgressDlg dialog(nullptr, "Importing...", 3);
+    std::thread::id workerThread;
+    const int result = dialog.DoModal([&](CThreadProgressDlg& self) {
+        workerThread = std::this_thread::get_id();
+        for (int i = 0; i < 3; ++i)
+            self.StepIt();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_NE(workerThread, std::thread::id());
+    EXPECT_NE(workerThread, std::this_thread::get_id());
+    EXPECT_EQ(dialog.GetPos(), 3);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.IsWorkerRunning());
+    EXPECT_EQ(dialog.windowTitle().toStdString(), "Importing...");
+}
+
+TEST(ThreadProgressDlgTest, CancelStopsTheImportBeforeTheNextFile)
+{
+    TempDir dir;
+    for (const char* name : {"a.log", "b.log", "c.log"})
+        ASSERT_TRUE(dir.WriteFile(name, "R1#show ip route\n"));
+    const CShowCmdImportJob job = CShowCmdImportJob::FromFiles({dir / "a.log", dir / "b.log", dir / "c.log"});
+
+    CThreadProgressDlg dialog(nullptr, "Importing...", job.GetFileCount());
+    std::vector<std::string> split;
+    const int result = dialog.DoModal([&](CThreadProgressDlg& self) {
+        job.Run(
+            [&](const std::string& path) {
+                split.push_back(path);
+                ClickCancelFromWorker(self);
+                return 1;
+            },
+            [&] { return self.IsCancelled(); }, [&] { self.StepIt(); });
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    ASSERT_EQ(split.size(), 1u);
+    EXPECT_EQ(split[0], dir / "a.log");
+    EXPECT_EQ(dialog.GetPos(), 1);
+}
+
+TEST(ShowCmdImportJobTest, FolderSplitsEveryFileButNoSubFolder)
+{
+    TempDir dir;
+    ASSERT_TRUE(dir.WriteFile("logs/r1.log", "x"));
+    ASSERT_TRUE(dir.WriteFile("logs/notes", "y"));
+    ASSERT_TRUE(dir.WriteFile("logs/old/r2.log", "z"));
+    const CShowCmdImportJob job = CShowCmdImportJob::FromFolder(dir / "logs");
+    EXPECT_EQ(job.GetFileCount(), 2);
+
+    std::vector<std::string> split;
+    int steps = 0;
+    EXPECT_EQ(job.Run([&](const std::string& p) { split.push_back(p); return -1; }, {}, [&] { ++steps; }), 2);
+    std::sort(split.begin(), split.end());
+    EXPECT_EQ(split, (std::vector<std::string>{dir / "logs/notes", dir / "logs/r1.log"}));
+    EXPECT_EQ(steps, 2);
+
+    EXPECT_EQ(CShowCmdImportJob::FromFolder(dir / "missing").GetFileCount(), 0);
+}
+
+TEST(ShowCmdImportTest, ChosenLogsAreSplitIntoTheDataFolderAndSummarised)
+{
+    TempDir dir;
+    const std::string project = dir / "lab";
+    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Lab"));
+    ASSERT_TRUE(twtest::WriteBytes(project + "/Devices.ini", "[core-r1]\nType=router\nSubType=ios\n"));
+    TWFileSystem fileSystem(project);
+    SetCurrBaselineFileSystem(&fileSystem);
+    const std::string dataFolder = fileSystem.GetDataSetRecent();
+
+    ASSERT_TRUE(dir.WriteFile("one.log", "core-r1#show ip route\r\nS*    0.0.0.0/0 [1/0] via 10.0.0.2\r\n"));
+    ASSERT_TRUE(dir.WriteFile("two.txt", "banner only, no command\r\n"));
+    ASSERT_TRUE(dir.WriteFile("three.log", "core-r1#show ip route\r\nS*    0.0.0.0/0 [1/0] via 10.0.0.3\r\n"));
+    const std::vector<std::string> logs{dir / "one.log", dir / "two.txt", dir / "three.log"};
+
+    // What a splitter of its own reports for the same logs into another folder.
+    bool askL2 = true;
+    SplitShowCmds reference;
+    reference.setDataFolder(dir / "reference/");
+    for (const std::string& log : logs)
+        reference.splitFile(log);
+    const std::string expected = reference.getStatString(askL2);
+    ASSERT_FALSE(askL2);
+
+    ScriptedPrompter prompter;
+    prompter.ExpectFiles(logs).ExpectMessage(
+        expected, BoxAnswer::Ok, {BoxKind::Application, std::nullopt, BoxIcon::None, BoxButtons::Ok});
+    CommandRecorder parent;
+    CShowCmdImport(&parent).Run(false, dataFolder);
+    QCoreApplication::sendPostedEvents(&parent);
+    EXPECT_TRUE(parent.commands.empty());
+    EXPECT_EQ(prompter.PendingCount(), 0u);
+    EXPECT_EQ(platform::FindFiles(dataFolder + "ShowCommand/*.txt").size(), 2u);
+    EXPECT_EQ(expected.substr(0, 2), "2 ");
+
+    // Cancelling the choice runs nothing and reports nothing.
+    ScriptedPrompter cancelled;
+    cancelled.ExpectFolder("");
+    CShowCmdImport(&parent).Run(true, dataFolder);
+    SetCurrBaselineFileSystem(nullptr);
+}
+
+TEST(ShowCmdImportTest, L2QuestionSetsTheCacheSettingAndPostsTheRecalculation)
+{
+    TempDir dir;
+    ScopedHostSettings settings(dir / "host/Workstation.ini");
+    CommandRecorder parent;
+    bool askL2 = false;
+    const std::string text = CountedSplitter(2, 1).getStatString(askL2);
+    ASSERT_TRUE(askL2);
+
+    {
+        ScriptedPrompter prompter;
+        prompter.ExpectMessage(text, BoxAnswer::No, {std::nullopt, std::nullopt, BoxIcon::Exclamation, BoxButtons::YesNo});
+        CountedSplitter splitter(2, 1);
+        CShowCmdImport(&parent).ShowSummary(splitter);
+        QCoreApplication::sendPostedEvents(&parent);
+        EXPECT_TRUE(parent.commands.empty());
+        EXPECT_FALSE(dir.Exists("host/Workstation.ini"));
+    }
+    {
+        ScriptedPrompter prompter;
+        prompter.ExpectMessage(text, BoxAnswer::Yes, {std::nullopt, std::nullopt, BoxIcon::Exclamation, BoxButtons::YesNo});
+        CountedSplitter splitter(2, 1);
+        CShowCmdImport(&parent).ShowSummary(splitter);
+        EXPECT_EQ(CConf(dir / "host/Workstation.ini").GetValue("L2Discover", "UseCacheDatainDiscover"), "true");
+        EXPECT_TRUE(parent.commands.empty()); // posted, not sent
+        QCoreApplication::sendPostedEvents(&parent);
+        EXPECT_EQ(parent.commands, std::vector<int>{CShowCmdImport::kRecalculateL2Command});
+        EXPECT_EQ(CShowCmdImport::kRecalculateL2Command, 33397);
+    }
+}
+
+TEST(ImportDatasetDlgTest, FolderIsTrimmedCheckedAndCopiedIntoTheDataFolder)
+{
+    TempDir dir;
+    ASSERT_TRUE(dir.WriteFile("outside/LiveConfig/r1.config", "new"));
+    ASSERT_TRUE(dir.WriteFile("outside/notes.txt", "n"));
+    ASSERT_TRUE(dir.WriteFile("target/LiveConfig/r1.config", "old"));
+
+    ScriptedPrompter prompter;
+    prompter.ExpectMessage("The imported folder does not exist.", BoxAnswer::Ok)
+        .ExpectMessage("Please select a DataFolder", BoxAnswer::Ok);
+    ModalDriver driver;
+    driver.Expect([&](QDialog& dialog) {
+        ModalDriver::FillText(dialog, kIdcImportDatasetFolder, "  " + dir / "nowhere" + " ");
+        ModalDriver::Click(dialog, kIdcImportDatasetOk);
+        EXPECT_TRUE(dialog.isVisible());
+        // Found despite the blanks; with no DataFolder chosen the picker asks.
+        ModalDriver::FillText(dialog, kIdcImportDatasetFolder, "  " + dir / "outside" + "  ");
+        ModalDriver::Click(dialog, kIdcImportDatasetOk);
+        EXPECT_TRUE(dialog.isVisible());
+        return QDialog::Rejected;
+    });
+    EXPECT_FALSE(CImportDatasetDlg::Import(nullptr, nullptr));
+
+    ASSERT_TRUE(CImportDatasetDlg::ImportIntoDataFolder(nullptr, dir / "outside", dir / "target/"));
+    EXPECT_EQ(dir.ReadFile("target/LiveConfig/r1.config"), "new");
+    EXPECT_EQ(dir.ReadFile("target/notes.txt"), "n");
+    ASSERT_TRUE(CImportDatasetDlg::ImportIntoDataFolder(nullptr, dir / "outside", dir / "fresh/"));
+    EXPECT_TRUE(dir.Exists("fresh/notes.txt"));
+}
