@@ -1,6 +1,7 @@
 #include "TableFile.h"
 
 #include "host/netutil/CliText.h"
+#include "host/util/CFileName.h"
 
 #include <atomic>
 #include <cstdio>
@@ -111,27 +112,6 @@ bool TableFile::Read(const std::string& path, Row& header, std::vector<Row>& row
 
 std::string TableFile::EncodeName(const std::string& text)
 {
-    static const char hex[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(text.size());
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        bool encode = c < 0x20 || c == 0x7F;
-        switch (c) {
-        case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
-        case '$': case '%':
-            encode = true;
-            break;
-        default:
-            break;
-        }
-        if (encode) {
-            out += '%';
-            out += hex[c >> 4];
-            out += hex[c & 0x0F];
-        } else {
-            out += ch;
-        }
-    }
-    return out;
+    // Table names follow the result-file naming, so one encoder serves both.
+    return CFileName::ToSysFileName(text);
 }

@@ -1,6 +1,7 @@
 #include "host/util/TWDataSet.h"
 
 #include "host/util/CConf.h"
+#include "host/util/CFileName.h"
 #include "host/util/TWFileSystem.h"
 #include "host/util/tagDataSetInfo.h"
 #include "platform/core/FileTimes.h"
@@ -219,34 +220,6 @@ std::string SanitizeIniValue(std::string value)
     return value;
 }
 
-bool NeedsEncoding(unsigned char c)
-{
-    switch (c) {
-    case '/': case '\\': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
-    case '$': case '%':
-        return true;
-    default:
-        return c < 0x20 || c == 0x7F;
-    }
-}
-
-std::string EncodeNamePart(const std::string& text)
-{
-    static const char hex[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(text.size());
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (NeedsEncoding(c)) {
-            out += '%';
-            out += hex[c >> 4];
-            out += hex[c & 0x0F];
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
 
 tagDataSetInfo* MakeRecord(const std::string& folder, std::string fullName, std::string brief, int itemType)
 {
@@ -436,9 +409,9 @@ std::string TWDataSet::GetLiveRoutingTablePath(const std::string& dataSetPath, c
         if (!fs::is_directory(folder, ec))
             return {};
     }
-    std::string file = EncodeNamePart(device);
+    std::string file = CFileName::ToSysFileName(device);
     if (!qualifier.empty())
-        file += '$' + EncodeNamePart(qualifier);
+        file += '$' + CFileName::ToSysFileName(qualifier);
     return folder + file + ".ort";
 }
 
