@@ -1,7 +1,10 @@
 #include "apps/twdata/TwDataCli.h"
 
 #include "apps/twdata/DataFolderCommands.h"
+#include "apps/twdata/DeviceCommands.h"
+#include "apps/twdata/ParseCommand.h"
 #include "apps/twdata/ProjectSession.h"
+#include "apps/twdata/ShowCommandCommands.h"
 #include "apps/twdata/TerminalPrompter.h"
 
 #include "host/util/TWFileSystem.h"
@@ -12,6 +15,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace twdata {
 
@@ -37,6 +41,11 @@ struct Arguments {
     std::string kind;
     std::string dataFolder;
     std::string filter;
+    std::string deviceType = "router";
+    std::string device;
+    std::string command;
+    std::string time;
+    std::vector<std::string> paths;
     bool locked = false;
     bool yes = false;
 };
@@ -132,9 +141,74 @@ int TwDataCli::Run(int argc, char** argv)
     unlink->add_option("NAME", args.name, "The linked DataFolder (its folder or brief name)")->required();
     unlink->callback([&] { command = [&](DataFolderCommands& c) { return c.Unlink(args.name); }; });
 
+    // Commands on the project's devices and show-command results.
+    using SessionCommand = std::function<int(ProjectSession&)>;
+    SessionCommand sessionCommand;
+    auto onSession = [&](SessionCommand run) {
+        sessionCommand = std::move(run);
+        command = nullptr;
+    };
+
+    CLI::App* device = app.add_subcommand("device", "Add, list or remove the devices of the project");
+    device->require_subcommand(1);
+    CLI::App* deviceAdd = device->add_subcommand("add", "Add a device");
+    deviceAdd->add_option("NAME", args.name, "The device name")->required();
+    deviceAdd->add_option("--type", args.deviceType, "router (default), switch or firewall");
+    deviceAdd->callback([&] {
+        onSession([&](ProjectSession&) { return DeviceCommands(m_out, m_err).Add(args.name, args.deviceType); });
+    });
+    CLI::App* deviceList = device->add_subcommand("list", "List the devices: name, type (tab-separated)");
+    deviceList->callback([&] { onSession([&](ProjectSession&) { return DeviceCommands(m_out, m_err).List(); }); });
+    CLI::App* deviceRemove = device->add_subcommand("remove", "Remove a device");
+    deviceRemove->add_option("NAME", args.name, "The device name")->required();
+    deviceRemove->callback([&] {
+        onSession([&](ProjectSession&) { return DeviceCommands(m_out, m_err).Remove(args.name); });
+    });
+
+    CLI::App* importLog = app.add_subcommand(
+        "import-log", "Import captured CLI session logs (files, or the files of folders) as show-command results");
+    importLog->add_option("PATH", args.paths, "Log files or folders")->required();
+    importLog->add_option("--datafolder", args.dataFolder, "The DataFolder (default: the current one)");
+    importLog->add_flag("-y,--yes", args.yes, "Answer Yes to the L2 question instead of asking");
+    importLog->callback([&] {
+        onSession([&](ProjectSession& s) {
+            return ShowCommandCommands(s, m_out, m_err).ImportLog(args.dataFolder, args.paths);
+        });
+    });
+
+    CLI::App* results = app.add_subcommand(
+        "results", "List the show-command results: device, command, time (tab-separated)");
+    results->add_option("--datafolder", args.dataFolder, "The DataFolder (default: the current one)");
+    results->add_option("--device", args.device, "Only the results of this device");
+    results->add_option("--command", args.command, "Only the results of this command");
+    results->callback([&] {
+        onSession([&](ProjectSession& s) {
+            return ShowCommandCommands(s, m_out, m_err).Results(args.dataFolder, args.device, args.command);
+        });
+    });
+
+    CLI::App* showResult = app.add_subcommand("show-result", "Print a show-command result and its note");
+    showResult->add_option("DEVICE", args.device, "The device")->required();
+    showResult->add_option("COMMAND", args.command, "The command as typed")->required();
+    showResult->add_option("TIME", args.time, "The result's time (default: the newest)");
+    showResult->add_option("--datafolder", args.dataFolder, "The DataFolder (default: the current one)");
+    showResult->callback([&] {
+        onSession([&](ProjectSession& s) {
+            return ShowCommandCommands(s, m_out, m_err)
+                .ShowResult(args.dataFolder, args.device, args.command, args.time);
+        });
+    });
+
+    CLI::App* parse = app.add_subcommand("parse", "Parse one saved show-command output and print its table");
+    parse->add_option("KIND", args.kind, "route, arp, mac, cdp or interface")
+        ->required()
+        ->check(CLI::IsMember({"route", "arp", "mac", "cdp", "interface"}));
+    parse->add_option("FILE", args.folder, "The saved output")->required();
+    parse->callback([&] { needsProject = false; });
+
     if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
         m_err << "twdata: unknown command '" << unknown << "'. Commands: init, list, files, new, lock, "
-              << "unlock, current, delete, link, unlink; see twdata --help.\n";
+              << "unlock, current, delete, link, unlink, device, import-log, results, show-result, parse; see twdata --help.\n";
         return kExitUsage;
     }
     try {
@@ -143,6 +217,8 @@ int TwDataCli::Run(int argc, char** argv)
         return app.exit(e, m_out, m_err) == 0 ? kExitDone : kExitUsage;
     }
 
+    if (parse->parsed())
+        return ParseCommand(m_out, m_err).Run(args.kind, args.folder);
     if (!needsProject)
         return DataFolderCommands::Init(args.folder, args.name, m_out, m_err);
     if (args.project.empty()) {
@@ -162,6 +238,8 @@ int TwDataCli::Run(int argc, char** argv)
         m_err << error << '\n';
         return kExitFailed;
     }
+    if (sessionCommand)
+        return sessionCommand(session);
     DataFolderCommands commands(session, m_out, m_err);
     return command(commands);
 }

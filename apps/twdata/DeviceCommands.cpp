@@ -1,0 +1,83 @@
+#include "apps/twdata/DeviceCommands.h"
+
+#include "apps/twdata/DataFolderCommands.h"
+
+#include "host/netmodel/DeviceSetting.h"
+#include "host/netmodel/GlobalNetworkInfo.h"
+#include "host/netmodel/TWDeviceFactory.h"
+
+#include <ostream>
+
+namespace twdata {
+
+namespace {
+
+GlobalNetworkInfo* Model(std::ostream& err)
+{
+    GlobalNetworkInfo* model = GetCurrentGNI();
+    if (!model)
+        err << "The project's network model cannot be opened.\n";
+    return model;
+}
+
+} // namespace
+
+DeviceCommands::DeviceCommands(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+
+int DeviceCommands::Add(const std::string& name, const std::string& type)
+{
+    const int deviceType = TWDeviceFactory::TypeFromText(type);
+    if (deviceType == 0) {
+        m_err << "Unknown device type '" << type << "'. Types: router, switch, firewall.\n";
+        return kExitUsage;
+    }
+    GlobalNetworkInfo* model = Model(m_err);
+    if (!model)
+        return kExitFailed;
+    switch (model->AddDevice(name, deviceType)) {
+    case GlobalNetworkInfo::Result::Ok:
+        return kExitDone;
+    case GlobalNetworkInfo::Result::BadName:
+        m_err << "'" << name << "' cannot be a device name: no blanks at either end, no control characters "
+              << "and none of []=;#().\n";
+        return kExitFailed;
+    case GlobalNetworkInfo::Result::Exists:
+        m_err << "The device '" << name << "' already exists.\n";
+        return kExitFailed;
+    case GlobalNetworkInfo::Result::WriteFailed:
+        m_err << "The device '" << name << "' cannot be written to '" << model->GetDevicesFile() << "'.\n";
+        return kExitFailed;
+    default:
+        m_err << "The device '" << name << "' cannot be added.\n";
+        return kExitFailed;
+    }
+}
+
+int DeviceCommands::List()
+{
+    GlobalNetworkInfo* model = Model(m_err);
+    if (!model)
+        return kExitFailed;
+    for (const DeviceSetting* device : model->GetDevices())
+        m_out << device->GetName() << '\t' << TWDeviceFactory::TypeToText(device->GetDeviceType()) << '\n';
+    return kExitDone;
+}
+
+int DeviceCommands::Remove(const std::string& name)
+{
+    GlobalNetworkInfo* model = Model(m_err);
+    if (!model)
+        return kExitFailed;
+    switch (model->RemoveDevice(name)) {
+    case GlobalNetworkInfo::Result::Ok:
+        return kExitDone;
+    case GlobalNetworkInfo::Result::NotFound:
+        m_err << "No device '" << name << "' in this project.\n";
+        return kExitFailed;
+    default:
+        m_err << "The device '" << name << "' cannot be removed from '" << model->GetDevicesFile() << "'.\n";
+        return kExitFailed;
+    }
+}
+
+} // namespace twdata

@@ -1,0 +1,169 @@
+#include "apps/twdata/ParseCommand.h"
+
+#include "apps/twdata/DataFolderCommands.h"
+
+#include "host/l2/CCiscoSwitchObj.h"
+#include "host/l2/CDeviceObj.h"
+#include "host/l2/CRouterObj.h"
+#include "host/netutil/CCliResultParserRule.h"
+#include "host/netutil/InterfaceTypeCfg.h"
+#include "host/netutil/RoutingTable.h"
+#include "host/probe/IfTableEntry.h"
+#include "host/probe/TWLiveData.h"
+#include "host/util/TWFileSystem.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <set>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace twdata {
+
+namespace {
+
+// Tables are written for this device; the name never leaves the scratch folder.
+const char* const kDevice = "parsed";
+// The host's tag for text captured from a CLI session.
+constexpr int kCliCaptureSource = 1021;
+
+bool ReadWhole(const std::string& path, std::string& text)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// A scratch folder of its own, removed with the object.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        std::error_code ec;
+        std::string pattern = (fs::temp_directory_path(ec) / "twdata-parse-XXXXXX").string();
+        if (ec)
+            pattern = "/tmp/twdata-parse-XXXXXX";
+        if (char* made = ::mkdtemp(pattern.data()))
+            m_path = std::string(made) + '/';
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ec;
+        if (!m_path.empty())
+            fs::remove_all(m_path, ec);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+std::vector<IfTableEntry> InterfaceEntries(const std::string& output, std::string& error)
+{
+    std::vector<IfTableEntry> entries;
+    const std::string ruleFile = TWFileSystem::GetSystemConfFolder() + "fix_CliShowIfCmdRule.xml";
+    CCliResultParserRule rule;
+    if (!rule.LoadFile(ruleFile)) {
+        error = "The interface rules '" + ruleFile + "' cannot be read.";
+        return entries;
+    }
+    std::vector<CCliResultParserRule::Record> records;
+    rule.ParseCliResult(output, records, 0);
+    for (const auto& record : records) {
+        const auto name = record.find("Interface Name");
+        if (name == record.end() || name->second.empty())
+            continue;
+        IfTableEntry entry;
+        entry.index = static_cast<int>(entries.size()) + 1;
+        entry.name = InterfaceTypeCfg::Instance().getIfNameBknFromFull(name->second.front());
+        if (entry.name.empty())
+            entry.name = name->second.front();
+        const auto mac = record.find("Mac Address");
+        if (mac != record.end() && !mac->second.empty())
+            entry.macAddress = mac->second.front();
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+} // namespace
+
+ParseCommand::ParseCommand(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+
+bool ParseCommand::IsKnownKind(const std::string& kind)
+{
+    static const std::set<std::string> kinds{"route", "arp", "mac", "cdp", "interface"};
+    return kinds.count(kind) != 0;
+}
+
+std::string ParseCommand::WriteTable(const std::string& kind, const std::string& output, const std::string& folder)
+{
+    if (kind == "route") {
+        RoutingTable table(kDevice);
+        const std::string path = folder + "parsed.ort";
+        return table.ParseCmdString(output) && table.SaveRTData(path) ? path : std::string();
+    }
+    if (kind == "arp") {
+        if (!CRouterObj::ParseArpTable(kDevice, kCliCaptureSource, folder, output, ""))
+            return {};
+        return CDeviceObj::TablePath(folder, &TWFileSystem::GetLiveArpTableFolder, kDevice, "", ".oat");
+    }
+    if (kind == "mac") {
+        if (!CCiscoSwitchObj::ParseMacTable(kDevice, kCliCaptureSource, folder, output, ""))
+            return {};
+        return CDeviceObj::TablePath(folder, &TWFileSystem::GetLiveMacTableFolder, kDevice, "", ".omt");
+    }
+    if (kind == "cdp") {
+        if (!CDeviceObj::ParseCdpTable(kDevice, kCliCaptureSource, folder, output, "", {}))
+            return {};
+        return CDeviceObj::TablePath(folder, &TWFileSystem::GetLiveCdpTableFolder, kDevice, "", ".cdp");
+    }
+    std::string error;
+    const std::vector<IfTableEntry> entries = InterfaceEntries(output, error);
+    if (!error.empty())
+        m_err << error << '\n';
+    if (!TWLiveData::SaveLiveInterfaceData(folder, kDevice, entries))
+        return {};
+    return TWLiveData::LiveInterfaceFile(folder, kDevice);
+}
+
+int ParseCommand::Run(const std::string& kind, const std::string& file)
+{
+    if (!IsKnownKind(kind)) {
+        m_err << "Unknown kind '" << kind << "'. Kinds: route, arp, mac, cdp, interface.\n";
+        return kExitUsage;
+    }
+    std::string output;
+    if (!ReadWhole(file, output)) {
+        m_err << "The file '" << file << "' cannot be read.\n";
+        return kExitFailed;
+    }
+    ScratchFolder scratch;
+    if (scratch.Path().empty()) {
+        m_err << "No temporary folder can be made for the table.\n";
+        return kExitFailed;
+    }
+    const std::string table = WriteTable(kind, output, scratch.Path());
+    std::string text;
+    if (table.empty() || !ReadWhole(table, text)) {
+        m_err << "No " << kind << " table in '" << file << "'.\n";
+        return kExitFailed;
+    }
+    m_out << text;
+    return kExitDone;
+}
+
+} // namespace twdata

@@ -1,0 +1,28 @@
+#pragma once
+// "twdata parse": one saved show-command output read by the workstation's own
+// parser of its kind and printed as the table file that parser writes. Needs
+// no project.
+#include <iosfwd>
+#include <string>
+
+namespace twdata {
+
+class ParseCommand {
+public:
+    ParseCommand(std::ostream& out, std::ostream& err);
+
+    // kind: route, arp, mac, cdp or interface. Status 1 when the file cannot
+    // be read or holds nothing of the kind.
+    int Run(const std::string& kind, const std::string& file);
+
+    static bool IsKnownKind(const std::string& kind);
+
+private:
+    // The table of output written under folder; empty when nothing was found.
+    std::string WriteTable(const std::string& kind, const std::string& output, const std::string& folder);
+
+    std::ostream& m_out;
+    std::ostream& m_err;
+};
+
+} // namespace twdata

@@ -1,0 +1,35 @@
+#pragma once
+// "twdata import-log", "results" and "show-result": captured CLI session logs
+// cut into show-command results of a DataFolder, and those results read back.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace twdata {
+
+class ProjectSession;
+
+class ShowCommandCommands {
+public:
+    ShowCommandCommands(ProjectSession& session, std::ostream& out, std::ostream& err);
+
+    // dataFolder empty: the current DataFolder. A folder among paths brings
+    // in the files directly inside it.
+    int ImportLog(const std::string& dataFolder, const std::vector<std::string>& paths);
+    // device, command empty: any. One result a line: device, command, time.
+    int Results(const std::string& dataFolder, const std::string& device, const std::string& command);
+    // time empty: the newest result of the command on the device.
+    int ShowResult(const std::string& dataFolder, const std::string& device, const std::string& command,
+                   const std::string& time);
+
+private:
+    // The DataFolder's path ending in '/'; empty, reported, when unknown.
+    std::string DataFolderPath(const std::string& dataFolder);
+    std::string ShowCommandFolder(const std::string& dataFolder);
+
+    ProjectSession& m_session;
+    std::ostream& m_out;
+    std::ostream& m_err;
+};
+
+} // namespace twdata
