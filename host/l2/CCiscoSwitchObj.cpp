@@ -40,6 +40,16 @@ bool IsBetweenTypeAndPorts(std::string_view token)
     return CliText::IsDigits(token) || IsProtocolList(token);
 }
 
+// Before the VLAN a MAC table prints at most entry flags ("*", "G", "R", "+");
+// an ARP line has its protocol and address there, and is no MAC entry.
+bool OnlyFlagsBefore(const Tokens& tokens, std::size_t vlanIndex)
+{
+    for (std::size_t i = 0; i < vlanIndex; ++i)
+        if (tokens[i].size() > 2)
+            return false;
+    return true;
+}
+
 void AppendPorts(std::string& ports, const Tokens& tokens, std::size_t from)
 {
     for (std::size_t i = from; i < tokens.size(); ++i) {
@@ -116,7 +126,7 @@ private:
                 if (tokens[i].find('/') != std::string_view::npos && tokens[i].front() != '[')
                     AppendPorts(entry.ports, {tokens[i]}, 0);
         } else {
-            if (!IsVlan(tokens[m - 1]))
+            if (!IsVlan(tokens[m - 1]) || !OnlyFlagsBefore(tokens, m - 1))
                 return false;
             entry.vlan = std::string(tokens[m - 1]);
             if (rest < tokens.size())

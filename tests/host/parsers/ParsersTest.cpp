@@ -91,6 +91,16 @@ TEST(L2ParserTest, ArpKeepsIncompleteEntriesAndAliasesAndSkipsACutLine)
     EXPECT_EQ(entries[2].interface, "");
 }
 
+// A table of another command is no MAC table, even with MAC addresses in it.
+TEST(L2ParserTest, MacParserRefusesArpOutput)
+{
+    EXPECT_TRUE(CCiscoSwitchObj::ParseMacText(
+                    "Protocol  Address          Age (min)  Hardware Addr   Type   Interface\n"
+                    "Internet  10.0.0.1                5   0011.2233.4455  ARPA   GigabitEthernet0/1\n"
+                    "Internet  10.0.0.9               12   0011.2233.4466  ARPA   Vlan10\n")
+                    .empty());
+}
+
 TEST(L2ParserTest, MacLayoutsOfOlderIosAndCatOs)
 {
     const auto old = CCiscoSwitchObj::ParseMacText(
