@@ -33,19 +33,6 @@ struct ExternalLink {
     int itemType = kItemExternal;
 };
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
-
-std::string StripTrailingSeparators(std::string path)
-{
-    while (path.size() > 1 && IsSeparator(path.back()))
-        path.pop_back();
-    return path;
-}
-
-std::string WithTrailingSlash(const std::string& path)
-{
-    return platform::EnsureTrailingSlash(StripTrailingSeparators(path));
-}
 
 unsigned char FoldAscii(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
 
@@ -70,7 +57,7 @@ bool LessNoCase(const std::string& a, const std::string& b)
 
 std::string LastComponent(const std::string& path)
 {
-    const std::string stripped = StripTrailingSeparators(path);
+    const std::string stripped = platform::StripTrailingSeparators(path);
     const auto slash = stripped.find_last_of("/\\");
     return slash == std::string::npos ? stripped : stripped.substr(slash + 1);
 }
@@ -86,11 +73,11 @@ bool IsFolder(const std::string& path)
 std::string ComparablePath(const std::string& path)
 {
     std::error_code ec;
-    fs::path p = fs::path(StripTrailingSeparators(path)).lexically_normal();
+    fs::path p = fs::path(platform::StripTrailingSeparators(path)).lexically_normal();
     fs::path canonical = fs::weakly_canonical(p, ec);
     if (!ec)
         p = canonical;
-    return StripTrailingSeparators(p.generic_string());
+    return platform::StripTrailingSeparators(p.generic_string());
 }
 
 // Real spellings of the project's DataFolders (the sub-folders of DataFolders/).
@@ -147,7 +134,7 @@ std::vector<ExternalLink> LoadLinks(const CConf& conf)
             continue;
         ExternalLink link;
         link.number = number;
-        link.fullName = StripTrailingSeparators(conf.GetValue(kExternalSection, key));
+        link.fullName = platform::StripTrailingSeparators(conf.GetValue(kExternalSection, key));
         if (link.fullName.empty())
             continue;
         const std::string n = std::to_string(number);
@@ -192,7 +179,7 @@ bool DropLink(CConf& conf, long number)
 
 std::optional<ExternalLink> FindLink(const std::vector<ExternalLink>& links, const std::string& nameOrPath)
 {
-    const std::string wanted = StripTrailingSeparators(nameOrPath);
+    const std::string wanted = platform::StripTrailingSeparators(nameOrPath);
     for (const auto& link : links)
         if (EqualsNoCase(link.fullName, wanted))
             return link;
@@ -263,7 +250,7 @@ std::string TWDataSet::GetCurrentDataSet() const
     CConf conf(fileSystem->GetRegistryFile());
     const std::string recorded = conf.GetValue(kRecordSection, "CurrentPath");
     if (IsFolder(recorded))
-        return WithTrailingSlash(recorded);
+        return platform::WithTrailingSlash(recorded);
     const std::string byName = GetDataSetPath(conf.GetValue(kRecordSection, "Current"));
     if (IsFolder(byName))
         return byName;
@@ -279,22 +266,22 @@ std::string TWDataSet::GetDataSetPath(const std::string& name) const
         return platform::EnsureTrailingSlash(platform::JoinPath(fileSystem->GetDataSetsFolder(), *real));
     const std::vector<ExternalLink> links = LoadLinks(*fileSystem);
     if (const auto link = FindLink(links, name))
-        return WithTrailingSlash(link->fullName);
+        return platform::WithTrailingSlash(link->fullName);
     // The toolbar shows linked DataFolders by their brief names, and what it
     // shows is what gets recorded as current: resolve a brief name too.
     for (const auto& link : links)
         if (EqualsNoCase(link.brief, name))
-            return WithTrailingSlash(link.fullName);
+            return platform::WithTrailingSlash(link.fullName);
     // A project DataFolder may also be named by its own path.
     if (name.find_first_of("/\\") != std::string::npos && IsCurrentBaseLineDataSet(name) && IsFolder(name))
-        return WithTrailingSlash(name);
+        return platform::WithTrailingSlash(name);
     return {};
 }
 
 std::string TWDataSet::GetDatasetName(const std::string& path) const
 {
     const TWFileSystem* fileSystem = FileSystem();
-    const std::string stripped = StripTrailingSeparators(path);
+    const std::string stripped = platform::StripTrailingSeparators(path);
     if (!fileSystem || stripped.empty())
         return stripped;
     if (InDataSetsFolder(*fileSystem, stripped, true)) {
@@ -322,7 +309,7 @@ bool TWDataSet::AddExternalDataSet(TWFileSystem* fileSystem, const std::string& 
         fileSystem = GetCurrBaselineFileSystem();
     if (!fileSystem || fileSystem->GetRegistryFile().empty())
         return false;
-    const std::string fullName = StripTrailingSeparators(name);
+    const std::string fullName = platform::StripTrailingSeparators(name);
     // A line break cannot be kept in the registry file.
     if (fullName.empty() || fullName.find_first_of("\r\n") != std::string::npos || !IsFolder(fullName))
         return false;

@@ -27,22 +27,6 @@ constexpr const char* kSystemDataSet = "Local default";
 
 std::atomic<TWFileSystem*> g_currentFileSystem{nullptr};
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
-
-// Callers hand in DataFolder paths from Windows-era records as well as our own,
-// so either separator may end them.
-std::string StripTrailingSeparators(std::string path)
-{
-    while (path.size() > 1 && IsSeparator(path.back()))
-        path.pop_back();
-    return path;
-}
-
-std::string WithTrailingSlash(const std::string& path)
-{
-    return platform::EnsureTrailingSlash(StripTrailingSeparators(path));
-}
-
 std::string SubFolder(const std::string& folder, const char* name)
 {
     return platform::EnsureTrailingSlash(platform::JoinPath(folder, name));
@@ -54,7 +38,7 @@ std::string KindFolder(const std::string& dataSetPath, const char* kind)
     // directory, where nothing of the project belongs.
     if (dataSetPath.empty())
         return {};
-    return SubFolder(WithTrailingSlash(dataSetPath), kind);
+    return SubFolder(platform::WithTrailingSlash(dataSetPath), kind);
 }
 
 bool MakeFolder(const fs::path& folder)
@@ -67,7 +51,7 @@ bool MakeFolder(const fs::path& folder)
 } // namespace
 
 TWFileSystem::TWFileSystem(const std::string& projectFolder)
-    : m_projectFolder(WithTrailingSlash(projectFolder)), m_dataSet(std::make_unique<TWDataSet>(this))
+    : m_projectFolder(platform::WithTrailingSlash(projectFolder)), m_dataSet(std::make_unique<TWDataSet>(this))
 {
 }
 
@@ -82,7 +66,7 @@ bool TWFileSystem::CreateProject(const std::string& projectFolder, const std::st
 {
     if (projectFolder.empty())
         return false;
-    const std::string root = WithTrailingSlash(projectFolder);
+    const std::string root = platform::WithTrailingSlash(projectFolder);
     if (!MakeFolder(root) || !MakeFolder(SubFolder(root, kConfigFolder)) ||
         !MakeFolder(SubFolder(SubFolder(root, kDataSetsFolder), kSystemDataSet)))
         return false;
@@ -92,7 +76,7 @@ bool TWFileSystem::CreateProject(const std::string& projectFolder, const std::st
     if (!fs::exists(workspace, ec)) {
         std::string name = projectName;
         if (name.empty())
-            name = fs::path(StripTrailingSeparators(projectFolder)).filename().string();
+            name = fs::path(platform::StripTrailingSeparators(projectFolder)).filename().string();
         CConf conf(workspace);
         if (!conf.SetValue(kWorkspaceSection, kWorkspaceNameKey, name))
             return false;
@@ -112,7 +96,7 @@ bool TWFileSystem::IsProjectFolder(const std::string& folder)
     if (folder.empty())
         return false;
     std::error_code ec;
-    return fs::is_regular_file(WithTrailingSlash(folder) + kWorkspaceFile, ec);
+    return fs::is_regular_file(platform::WithTrailingSlash(folder) + kWorkspaceFile, ec);
 }
 
 const std::string& TWFileSystem::GetProjectFolder() const { return m_projectFolder; }
@@ -124,7 +108,7 @@ std::string TWFileSystem::GetProjectName() const
     CConf conf(m_projectFolder + kWorkspaceFile);
     std::string name = conf.GetValue(kWorkspaceSection, kWorkspaceNameKey);
     if (name.empty())
-        name = fs::path(StripTrailingSeparators(m_projectFolder)).filename().string();
+        name = fs::path(platform::StripTrailingSeparators(m_projectFolder)).filename().string();
     return name;
 }
 
@@ -166,7 +150,7 @@ std::string TWFileSystem::GetSystemConfFolder()
 {
     const char* overridden = std::getenv("TW_SYSTEM_CONF_DIR");
     const std::string folder = (overridden && *overridden) ? overridden : TW_SYSTEM_CONF_DIR;
-    return WithTrailingSlash(folder);
+    return platform::WithTrailingSlash(folder);
 }
 
 TWDataSet* TWFileSystem::GetDataSet() const { return m_dataSet.get(); }

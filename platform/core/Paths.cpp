@@ -116,4 +116,16 @@ bool AtomicWriteFile(const std::string& path, std::string_view bytes)
     return true;
 }
 
+std::string StripTrailingSeparators(std::string path)
+{
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\'))
+        path.pop_back();
+    return path;
+}
+
+std::string WithTrailingSlash(const std::string& path)
+{
+    return EnsureTrailingSlash(StripTrailingSeparators(path));
+}
+
 } // namespace platform

@@ -13,6 +13,12 @@ bool EndsWithSeparator(std::string_view s);
 // unset folder never turns into the root folder.
 std::string EnsureTrailingSlash(std::string_view s);
 
+// path without its trailing separators ('/' or '\\'); a lone "/" stays.
+std::string StripTrailingSeparators(std::string path);
+
+// path with exactly one trailing '/', whatever separators it ended in.
+std::string WithTrailingSlash(const std::string& path);
+
 // folder + '/' + name, with exactly one separator between them.
 std::string JoinPath(std::string_view folder, std::string_view name);
 

@@ -1,43 +1,13 @@
 #include "guidataset/dialogs/core/RouteTableRows.h"
 
 #include "guidataset/dataset/core/DataKindFiles.h"
+#include "host/util/CFileName.h"
 #include "platform/core/DirEntry.h"
 #include "platform/core/FileTimes.h"
 
 namespace {
 
 constexpr const char* kDefaultLiveName = "default-live";
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// A '%' not followed by two hex digits is kept as it is.
-std::string DecodePart(const std::string& part)
-{
-    std::string out;
-    out.reserve(part.size());
-    for (std::size_t i = 0; i < part.size(); ++i) {
-        if (part[i] == '%' && i + 2 < part.size()) {
-            const int high = HexValue(part[i + 1]);
-            const int low = HexValue(part[i + 2]);
-            if (high >= 0 && low >= 0) {
-                out.push_back(static_cast<char>(high * 16 + low));
-                i += 2;
-                continue;
-            }
-        }
-        out.push_back(part[i]);
-    }
-    return out;
-}
 
 std::vector<std::string> SplitAtDollar(const std::string& text)
 {
@@ -62,19 +32,19 @@ RouteTableName ParseRouteTableFileName(const std::string& fileName)
     const std::vector<std::string> parts = SplitAtDollar(stem);
 
     RouteTableName result;
-    result.host = DecodePart(parts[0]);
+    result.host = CFileName::FromSysFileName(parts[0]);
     if (parts.size() <= 2) {
         result.name = kDefaultLiveName;
         if (parts.size() == 2)
-            result.qualifier = DecodePart(parts[1]);
+            result.qualifier = CFileName::FromSysFileName(parts[1]);
         return result;
     }
-    result.name = DecodePart(parts[1]);
+    result.name = CFileName::FromSysFileName(parts[1]);
     // Anything after a third '$' belongs to the qualifier.
     std::string qualifier = parts[2];
     for (std::size_t i = 3; i < parts.size(); ++i)
         qualifier += '$' + parts[i];
-    result.qualifier = DecodePart(qualifier);
+    result.qualifier = CFileName::FromSysFileName(qualifier);
     return result;
 }
 

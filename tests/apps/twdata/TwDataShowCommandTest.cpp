@@ -1,6 +1,7 @@
 // twdata's device, session-log and parser commands, run as the real executable
 // on a temporary project.
 #include "support/TempDir.h"
+#include "TwdataRun.h"
 
 #include "guidataset/showcmd/core/ShowCommandResultFile.h"
 #include "host/l2/CRouterObj.h"
@@ -20,11 +21,7 @@ using twtest::TempDir;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Outcome = twtest::TwdataOutcome;
 
 class TwdataShowCommand : public ::testing::Test {
 protected:
@@ -37,20 +34,9 @@ protected:
     // Host settings go to the test's folder, never the user's.
     Outcome Twdata(const QStringList& args) const
     {
-        QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("TW_HOST_SETTINGS", QString::fromStdString(m_tmp / "settings.ini"));
-        process.setProcessEnvironment(env);
-        process.start(TW_BINARY_DIR "/bin/twdata", args);
-        Outcome run;
-        if (!process.waitForStarted(10000))
-            return run;
-        process.closeWriteChannel();
-        process.waitForFinished(30000);
-        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-        run.out = process.readAllStandardOutput().toStdString();
-        run.err = process.readAllStandardError().toStdString();
-        return run;
+        return twtest::RunTwdata(args, env);
     }
 
     TempDir m_tmp;

@@ -1,6 +1,7 @@
 // twdata as a script uses it: the real executable, run on a temporary project,
 // judged by its exit status, its output and the files it leaves.
 #include "support/TempDir.h"
+#include "TwdataRun.h"
 
 #include "platform/core/FileTimes.h"
 
@@ -17,29 +18,9 @@ using twtest::TempDir;
 
 namespace {
 
-const char* kTwdata = TW_BINARY_DIR "/bin/twdata";
+using Outcome = twtest::TwdataOutcome;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Standard input is a pipe that is closed at once: there is no terminal to answer on.
-Outcome Twdata(const QStringList& args)
-{
-    QProcess process;
-    process.start(kTwdata, args);
-    Outcome run;
-    if (!process.waitForStarted(10000))
-        return run;
-    process.closeWriteChannel();
-    process.waitForFinished(30000);
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
-}
+Outcome Twdata(const QStringList& args) { return twtest::RunTwdata(args); }
 
 // A project made by "twdata init"; args go after "-p DIR".
 class TwdataProject : public ::testing::Test {
