@@ -2,33 +2,27 @@
 
 #include "host/netutil/CliText.h"
 #include "host/util/CFileName.h"
+#include "host/util/FileWriteBatch.h"
 
-#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-void AppendCell(std::string& out, const std::string& cell)
+// Tabs and line breaks inside a cell become blanks; copied whole, patched after.
+void AppendCell(std::string& out, std::string_view cell)
 {
-    for (char ch : cell)
-        out += (ch == '\t' || ch == '\r' || ch == '\n') ? ' ' : ch;
-}
-
-void AppendLine(std::string& out, const TableFile::Row& row, std::size_t columns)
-{
-    for (std::size_t i = 0; i < columns; ++i) {
-        if (i)
-            out += '\t';
-        if (i < row.size())
-            AppendCell(out, row[i]);
+    const std::size_t from = out.size();
+    out.append(cell);
+    for (std::size_t i = from; i < out.size(); ++i) {
+        const char ch = out[i];
+        if (static_cast<unsigned char>(ch) <= '\r' && (ch == '\t' || ch == '\r' || ch == '\n'))
+            out[i] = ' ';
     }
-    out += "\r\n";
 }
 
 TableFile::Row SplitTabs(std::string_view line)
@@ -46,17 +40,45 @@ TableFile::Row SplitTabs(std::string_view line)
     }
 }
 
-std::string TemporaryName(const fs::path& target)
+} // namespace
+
+void TableFile::AppendLine(std::string& text, const Row& row, std::size_t columns)
 {
-    static std::atomic<unsigned> counter{0};
-    return target.string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    for (std::size_t i = 0; i < columns; ++i) {
+        if (i)
+            text += '\t';
+        if (i < row.size())
+            AppendCell(text, row[i]);
+    }
+    text += "\r\n";
 }
 
-} // namespace
+void TableFile::AppendLine(std::string& text, std::initializer_list<std::string_view> cells)
+{
+    bool first = true;
+    for (std::string_view cell : cells) {
+        if (!first)
+            text += '\t';
+        first = false;
+        AppendCell(text, cell);
+    }
+    text += "\r\n";
+}
 
 bool TableFile::Write(const std::string& path, const Row& header, const std::vector<Row>& rows)
 {
     if (path.empty() || header.empty())
+        return false;
+    std::string text;
+    AppendLine(text, header, header.size());
+    for (const Row& row : rows)
+        AppendLine(text, row, header.size());
+    return WriteText(path, text);
+}
+
+bool TableFile::WriteText(const std::string& path, const std::string& text)
+{
+    if (path.empty())
         return false;
     const fs::path target(path);
     std::error_code ec;
@@ -65,42 +87,25 @@ bool TableFile::Write(const std::string& path, const Row& header, const std::vec
         if (!fs::is_directory(target.parent_path(), ec))
             return false;
     }
-    std::string text;
-    AppendLine(text, header, header.size());
-    for (const Row& row : rows)
-        AppendLine(text, row, header.size());
-
-    const std::string temporary = TemporaryName(target);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, ec);
-            return false;
-        }
-    }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    return FileWriteBatch::Write(path, text);
 }
 
 bool TableFile::Read(const std::string& path, Row& header, std::vector<Row>& rows)
 {
     header.clear();
     rows.clear();
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string text;
+    if (const std::string* pending = FileWriteBatch::Pending(path)) {
+        text = *pending;
+    } else {
+        std::error_code ec;
+        if (!fs::is_regular_file(path, ec))
+            return false;
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            return false;
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     const auto lines = CliText::SplitLines(text);
     if (lines.empty() || lines.front().empty())
         return false;

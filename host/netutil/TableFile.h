@@ -3,7 +3,9 @@
 // first line naming the columns, every line ending in CR LF. A cell never
 // holds a tab or a line break (they are written as blanks), so every line
 // has exactly as many cells as the header.
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TableFile {
@@ -15,6 +17,11 @@ public:
     // the header is padded with empty cells, a longer one cut. False (and the
     // old file untouched) when the folder or file cannot be written.
     static bool Write(const std::string& path, const Row& header, const std::vector<Row>& rows);
+    // The same file built by the caller, for tables too big to copy into
+    // rows first: AppendLine for the header and each row, then WriteText.
+    static void AppendLine(std::string& text, const Row& row, std::size_t columns);
+    static void AppendLine(std::string& text, std::initializer_list<std::string_view> cells);
+    static bool WriteText(const std::string& path, const std::string& text);
     // Reads a file written by Write (LF-only line ends are accepted too).
     // False when it cannot be read or holds no header line.
     static bool Read(const std::string& path, Row& header, std::vector<Row>& rows);

@@ -2,6 +2,7 @@
 
 #include "host/util/CConf.h"
 #include "host/util/CFileName.h"
+#include "host/util/RegistryAnswerMemo.h"
 #include "host/util/TWFileSystem.h"
 #include "host/util/tagDataSetInfo.h"
 #include "platform/core/FileTimes.h"
@@ -208,6 +209,16 @@ std::string SanitizeIniValue(std::string value)
 }
 
 
+// A lookup as RegistryAnswerMemo keeps it: which lookup, of which project, about what.
+std::string MemoQuestion(char lookup, const TWFileSystem& fileSystem, const std::string& about)
+{
+    std::string question(1, lookup);
+    question += fileSystem.GetRegistryFile();
+    question += '\n';
+    question += about;
+    return question;
+}
+
 tagDataSetInfo* MakeRecord(const std::string& folder, std::string fullName, std::string brief, int itemType)
 {
     auto* info = new tagDataSetInfo;
@@ -247,14 +258,24 @@ std::string TWDataSet::GetCurrentDataSet() const
     const TWFileSystem* fileSystem = FileSystem();
     if (!fileSystem)
         return {};
-    CConf conf(fileSystem->GetRegistryFile());
+    const std::string question = MemoQuestion('C', *fileSystem, {});
+    if (const std::string* known = RegistryAnswerMemo::Find(question))
+        return *known;
+    std::string answer = CurrentDataSetOnDisk(*fileSystem);
+    RegistryAnswerMemo::Remember(question, answer);
+    return answer;
+}
+
+std::string TWDataSet::CurrentDataSetOnDisk(const TWFileSystem& fileSystem) const
+{
+    CConf conf(fileSystem.GetRegistryFile());
     const std::string recorded = conf.GetValue(kRecordSection, "CurrentPath");
     if (IsFolder(recorded))
         return platform::WithTrailingSlash(recorded);
     const std::string byName = GetDataSetPath(conf.GetValue(kRecordSection, "Current"));
     if (IsFolder(byName))
         return byName;
-    return fileSystem->GetDataSetRecent();
+    return fileSystem.GetDataSetRecent();
 }
 
 std::string TWDataSet::GetDataSetPath(const std::string& name) const
@@ -262,9 +283,19 @@ std::string TWDataSet::GetDataSetPath(const std::string& name) const
     const TWFileSystem* fileSystem = FileSystem();
     if (!fileSystem || name.empty())
         return {};
-    if (const auto real = FindProjectName(ProjectDataFolderNames(*fileSystem), name))
-        return platform::EnsureTrailingSlash(platform::JoinPath(fileSystem->GetDataSetsFolder(), *real));
-    const std::vector<ExternalLink> links = LoadLinks(*fileSystem);
+    const std::string question = MemoQuestion('P', *fileSystem, name);
+    if (const std::string* known = RegistryAnswerMemo::Find(question))
+        return *known;
+    std::string answer = DataSetPathOnDisk(*fileSystem, name);
+    RegistryAnswerMemo::Remember(question, answer);
+    return answer;
+}
+
+std::string TWDataSet::DataSetPathOnDisk(const TWFileSystem& fileSystem, const std::string& name) const
+{
+    if (const auto real = FindProjectName(ProjectDataFolderNames(fileSystem), name))
+        return platform::EnsureTrailingSlash(platform::JoinPath(fileSystem.GetDataSetsFolder(), *real));
+    const std::vector<ExternalLink> links = LoadLinks(fileSystem);
     if (const auto link = FindLink(links, name))
         return platform::WithTrailingSlash(link->fullName);
     // The toolbar shows linked DataFolders by their brief names, and what it
@@ -284,12 +315,22 @@ std::string TWDataSet::GetDatasetName(const std::string& path) const
     const std::string stripped = platform::StripTrailingSeparators(path);
     if (!fileSystem || stripped.empty())
         return stripped;
-    if (InDataSetsFolder(*fileSystem, stripped, true)) {
+    const std::string question = MemoQuestion('N', *fileSystem, stripped);
+    if (const std::string* known = RegistryAnswerMemo::Find(question))
+        return *known;
+    std::string answer = DatasetNameOnDisk(*fileSystem, stripped);
+    RegistryAnswerMemo::Remember(question, answer);
+    return answer;
+}
+
+std::string TWDataSet::DatasetNameOnDisk(const TWFileSystem& fileSystem, const std::string& stripped) const
+{
+    if (InDataSetsFolder(fileSystem, stripped, true)) {
         const std::string last = LastComponent(stripped);
-        const auto real = FindProjectName(ProjectDataFolderNames(*fileSystem), last);
+        const auto real = FindProjectName(ProjectDataFolderNames(fileSystem), last);
         return real ? *real : last;
     }
-    if (const auto link = FindLink(LoadLinks(*fileSystem), stripped))
+    if (const auto link = FindLink(LoadLinks(fileSystem), stripped))
         return link->fullName;
     return stripped;
 }

@@ -80,5 +80,10 @@ public:
 
 private:
     TWFileSystem* FileSystem() const;
+    // The answers of the three lookups above, asked of the disk (the public
+    // ones consult RegistryAnswerMemo first).
+    std::string CurrentDataSetOnDisk(const TWFileSystem& fileSystem) const;
+    std::string DataSetPathOnDisk(const TWFileSystem& fileSystem, const std::string& name) const;
+    std::string DatasetNameOnDisk(const TWFileSystem& fileSystem, const std::string& stripped) const;
     TWFileSystem* m_fileSystem;
 };

@@ -82,7 +82,7 @@ int CreateTemporary(const std::string& path, std::string& tempPath)
 
 } // namespace
 
-bool AtomicWriteFile(const std::string& path, std::string_view bytes)
+bool AtomicWriteFile(const std::string& path, std::string_view bytes, bool flushToDisk)
 {
     if (path.empty() || EndsWithSeparator(path))
         return false;
@@ -96,13 +96,15 @@ bool AtomicWriteFile(const std::string& path, std::string_view bytes)
     struct stat old {};
     if (ok && ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(fd, old.st_mode & 07777);
-    ok = ok && ::fsync(fd) == 0;
+    ok = ok && (!flushToDisk || ::fsync(fd) == 0);
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(tempPath.c_str(), path.c_str()) == 0;
     if (!ok) {
         ::unlink(tempPath.c_str());
         return false;
     }
+    if (!flushToDisk)
+        return true;
     // Make the rename itself durable; failing to do so does not undo the write.
     const auto slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string(".")

@@ -23,8 +23,10 @@ std::string WithTrailingSlash(const std::string& path);
 std::string JoinPath(std::string_view folder, std::string_view name);
 
 // Replaces path with bytes through a temporary file in the same folder that is
-// flushed and renamed over the old file. On failure the temporary is removed,
-// the old file is left as it was, and false is returned.
-bool AtomicWriteFile(const std::string& path, std::string_view bytes);
+// renamed over the old file. On failure the temporary is removed, the old file
+// is left as it was, and false is returned. flushToDisk also forces the data
+// and the rename to the disk before returning; bulk writers that sync once at
+// the end pass false.
+bool AtomicWriteFile(const std::string& path, std::string_view bytes, bool flushToDisk = true);
 
 } // namespace platform

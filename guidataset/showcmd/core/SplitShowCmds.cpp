@@ -17,6 +17,8 @@
 #include "host/probe/IfTableEntry.h"
 #include "host/probe/TWLiveData.h"
 #include "host/util/CFileName.h"
+#include "host/util/FileWriteBatch.h"
+#include "host/util/RegistryAnswerMemo.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
 
@@ -90,21 +92,6 @@ bool WriteTextFile(const std::string& path, const std::string& text)
         return true;
     std::remove(temp.c_str());
     return false;
-}
-
-// A kind folder of an existing DataFolder, created when the DataFolder lacks it.
-// A DataFolder that does not exist receives nothing, so an unset DataFolder
-// never spills files into the working directory.
-bool EnsureKindFolder(const std::string& dataFolder, const std::string& kindFolder)
-{
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (kindFolder.empty() || dataFolder.empty() || !fs::is_directory(dataFolder, ec))
-        return false;
-    if (fs::is_directory(kindFolder, ec))
-        return true;
-    fs::create_directory(kindFolder, ec);
-    return fs::is_directory(kindFolder, ec);
 }
 
 // The interface rules are loaded into one object that lives as long as the program.
@@ -193,6 +180,12 @@ bool SplitShowCmds::findShowCmd(char* line, std::string& command, int& code)
 int SplitShowCmds::splitFile(const std::string& path)
 {
     try {
+        // A device's tables and raw copies are rewritten with each of its
+        // pieces; only the last text of each reaches the disk, when the file
+        // is done (or given up on).
+        FileWriteBatch batch;
+        RegistryAnswerMemo registryAnswers;
+        m_readyFolders.clear();
         SessionLogReader reader;
         if (!reader.Open(path))
             return 0;
@@ -238,6 +231,25 @@ int SplitShowCmds::splitFile(const std::string& path)
     }
 }
 
+// A kind folder of an existing DataFolder, created when the DataFolder lacks it.
+// A DataFolder that does not exist receives nothing, so an unset DataFolder
+// never spills files into the working directory. Checked once per log.
+bool SplitShowCmds::EnsureKindFolder(const std::string& kindFolder)
+{
+    namespace fs = std::filesystem;
+    if (m_readyFolders.count(kindFolder))
+        return true;
+    std::error_code ec;
+    if (kindFolder.empty() || m_dataFolder.empty() || !fs::is_directory(m_dataFolder, ec))
+        return false;
+    if (!fs::is_directory(kindFolder, ec))
+        fs::create_directory(kindFolder, ec);
+    if (!fs::is_directory(kindFolder, ec))
+        return false;
+    m_readyFolders.insert(kindFolder);
+    return true;
+}
+
 void SplitShowCmds::FinishPiece(int code, const std::string& device, const std::string& command,
                                 const std::string& output)
 {
@@ -267,7 +279,7 @@ void SplitShowCmds::saveToDataFolder(int code, const std::string& device, const 
 
     TWDataSet dataSet;
     const std::string folder = dataSet.GetLiveShowCommandFolder(m_dataFolder);
-    if (!EnsureKindFolder(m_dataFolder, folder))
+    if (!EnsureKindFolder(folder))
         return;
     const std::string path = folder + CFileName::ToShowCommandResultFileName(device, command, "", "txt");
     if (!WriteTextFile(path, output))
@@ -281,7 +293,7 @@ void SplitShowCmds::saveToDataFolder(int code, const std::string& device, const 
     case 5: kindFolder = TWFileSystem::GetLiveRoutingTableFolder(m_dataFolder); break;
     default: return;
     }
-    if (kindFolder.empty() || !EnsureKindFolder(m_dataFolder, kindFolder))
+    if (!EnsureKindFolder(kindFolder))
         return;
     // The device comes from a prompt: encoded so that it names a file of this folder.
     saveToSubFolder(kindFolder + CFileName::ToSysFileName(device) + ".txt", output);
@@ -289,7 +301,7 @@ void SplitShowCmds::saveToDataFolder(int code, const std::string& device, const 
 
 void SplitShowCmds::saveToSubFolder(const std::string& path, const std::string& text)
 {
-    WriteTextFile(path, text);
+    FileWriteBatch::Write(path, WithCrLf(text));
 }
 
 void SplitShowCmds::dispatchParse(int code, const std::string& device, const std::string& output)

@@ -4,6 +4,7 @@
 // result (and ARP, MAC and route tables also as a raw copy), and hands the
 // known tables to the workstation's parsers, counting what was imported.
 // Counts only rise, so they sum over every splitFile call on one object.
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,6 +50,10 @@ private:
     // Text every command of the table starts with; a line without it holds none.
     std::string m_commonPrefix;
 
+    // Kind folders found or made during the current splitFile call.
+    std::set<std::string> m_readyFolders;
+
+    bool EnsureKindFolder(const std::string& kindFolder);
     void FinishPiece(int code, const std::string& device, const std::string& command,
                      const std::string& output);
     void InterfacePieceToDevice(const std::string& device, const std::string& output);

@@ -1,0 +1,70 @@
+#include "host/util/FileWriteBatch.h"
+
+#include "platform/core/Paths.h"
+
+namespace {
+
+thread_local FileWriteBatch* t_open = nullptr;
+
+// Above this many held-back bytes the batch writes out early, so that a log of
+// very many devices cannot grow it without bound.
+constexpr std::size_t kMaxPendingBytes = 32u << 20;
+
+} // namespace
+
+FileWriteBatch::FileWriteBatch()
+    : m_joined(t_open != nullptr)
+{
+    if (!m_joined)
+        t_open = this;
+}
+
+FileWriteBatch::~FileWriteBatch()
+{
+    if (m_joined)
+        return;
+    Flush();
+    t_open = nullptr;
+}
+
+bool FileWriteBatch::Write(const std::string& path, std::string_view bytes)
+{
+    if (path.empty())
+        return false;
+    if (t_open) {
+        t_open->Keep(path, bytes);
+        return true;
+    }
+    return platform::AtomicWriteFile(path, bytes);
+}
+
+const std::string* FileWriteBatch::Pending(const std::string& path)
+{
+    if (!t_open)
+        return nullptr;
+    const auto it = t_open->m_pending.find(path);
+    return it == t_open->m_pending.end() ? nullptr : &it->second;
+}
+
+void FileWriteBatch::Keep(const std::string& path, std::string_view bytes)
+{
+    std::string& kept = m_pending[path];
+    m_pendingBytes = m_pendingBytes - kept.size() + bytes.size();
+    kept.assign(bytes);
+    if (m_pendingBytes > kMaxPendingBytes)
+        Flush();
+}
+
+bool FileWriteBatch::Flush()
+{
+    if (m_joined)
+        return true;
+    // Derived files, written like the results beside them: replaced whole,
+    // without a flush to the disk per file.
+    bool ok = true;
+    for (const auto& [path, bytes] : m_pending)
+        ok = platform::AtomicWriteFile(path, bytes, false) && ok;
+    m_pending.clear();
+    m_pendingBytes = 0;
+    return ok;
+}
