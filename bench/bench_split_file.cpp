@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -30,7 +32,7 @@ std::string g_log;
 std::unique_ptr<TWFileSystem> g_fileSystem;
 // A project whose model knows no device: the log is read and cut, nothing is stored.
 std::unique_ptr<TWFileSystem> g_emptyProject;
-double g_seconds[4] = {0, 0, 0, 0};
+std::vector<double> g_import, g_awk, g_cut, g_cat, g_ratios;
 
 std::string DeviceName(int i) { return "edge-r" + std::to_string(i + 1); }
 
@@ -102,69 +104,93 @@ double Seconds(const std::chrono::steady_clock::time_point& start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-void BM_SplitFile(benchmark::State& state)
+double Median(std::vector<double> values)
 {
-    for (auto _ : state) {
-        fs::remove_all(g_fileSystem->GetDataSetRecent());
-        fs::create_directories(g_fileSystem->GetDataSetRecent());
-        const auto start = std::chrono::steady_clock::now();
-        SplitShowCmds splitter;
-        splitter.setDataFolder(g_fileSystem->GetDataSetRecent());
-        const int lines = splitter.splitFile(g_log);
-        g_seconds[0] = Seconds(start);
-        if (lines != kPieces)
-            state.SkipWithError("unexpected number of pieces");
-    }
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
-void BM_SplitOnly(benchmark::State& state)
+// Every timed run writes into a new folder of its own and nothing is removed
+// until all rounds are done: creating files just after deleting many is far
+// slower on ext4 (it skips recently freed inodes), which would favour
+// whichever command happened to run after the other's clean-up.
+double TimeImport(int round)
+{
+    const std::string dataFolder = g_fileSystem->GetDataSetsFolder() + "Round " + std::to_string(round) + "/";
+    fs::create_directories(dataFolder);
+    const auto start = std::chrono::steady_clock::now();
+    SplitShowCmds splitter;
+    splitter.setDataFolder(dataFolder);
+    const int lines = splitter.splitFile(g_log);
+    const double seconds = Seconds(start);
+    return lines == kPieces ? seconds : -1.0;
+}
+
+double TimeCutOnly()
 {
     SetCurrBaselineFileSystem(g_emptyProject.get());
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        SplitShowCmds splitter;
-        splitter.setDataFolder(g_emptyProject->GetDataSetRecent());
-        const int lines = splitter.splitFile(g_log);
-        g_seconds[3] = Seconds(start);
-        if (lines != kPieces)
-            state.SkipWithError("unexpected number of pieces");
-    }
+    const auto start = std::chrono::steady_clock::now();
+    SplitShowCmds splitter;
+    splitter.setDataFolder(g_emptyProject->GetDataSetRecent());
+    const int lines = splitter.splitFile(g_log);
+    const double seconds = Seconds(start);
     SetCurrBaselineFileSystem(g_fileSystem.get());
+    return lines == kPieces ? seconds : -1.0;
 }
 
-void BM_Cat(benchmark::State& state)
+double TimeShell(const std::string& command)
 {
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        if (std::system(("cat '" + g_log + "' > /dev/null").c_str()) != 0)
-            state.SkipWithError("cat failed");
-        g_seconds[1] = Seconds(start);
-    }
+    const auto start = std::chrono::steady_clock::now();
+    const int status = std::system(command.c_str());
+    const double seconds = Seconds(start);
+    return status == 0 ? seconds : -1.0;
 }
 
-void BM_AwkSplit(benchmark::State& state)
+double TimeAwk(int round)
 {
-    const std::string outDir = g_root + "/awk";
+    const std::string outDir = g_root + "/awk" + std::to_string(round);
+    fs::create_directories(outDir);
+    return TimeShell("awk -v dir='" + outDir + "' "
+                     "'index($0, \"#show \") || index($0, \">show \") { if (out) close(out); n++; out = dir \"/\" n \".txt\" } "
+                     "out { print > out }' '" + g_log + "'");
+}
+
+// Rounds of import, awk, cutting alone and cat, the first two in turn in
+// alternating order, so that drift in the machine's speed hits both alike.
+void BM_ImportAgainstAwk(benchmark::State& state)
+{
+    const int rounds = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        fs::remove_all(outDir);
-        fs::create_directories(outDir);
-        const std::string script =
-            "awk -v dir='" + outDir + "' "
-            "'index($0, \"#show \") || index($0, \">show \") { if (out) close(out); n++; out = dir \"/\" n \".txt\" } "
-            "out { print > out }' '" + g_log + "'";
-        const auto start = std::chrono::steady_clock::now();
-        if (std::system(script.c_str()) != 0)
-            state.SkipWithError("awk failed");
-        g_seconds[2] = Seconds(start);
+        for (int round = 0; round < rounds; ++round) {
+            double import = 0;
+            double awk = 0;
+            if (round % 2 == 0) {
+                import = TimeImport(round);
+                awk = TimeAwk(round);
+            } else {
+                awk = TimeAwk(round);
+                import = TimeImport(round);
+            }
+            const double cut = TimeCutOnly();
+            const double cat = TimeShell("cat '" + g_log + "' > /dev/null");
+            if (import < 0 || awk < 0 || cut < 0 || cat < 0) {
+                state.SkipWithError("a run failed");
+                return;
+            }
+            g_import.push_back(import);
+            g_awk.push_back(awk);
+            g_cut.push_back(cut);
+            g_cat.push_back(cat);
+            g_ratios.push_back(awk / import);
+            std::printf("round %d: import %.3f s, awk %.3f s (awk / import %.2f), cutting alone %.3f s, cat %.3f s\n",
+                        round + 1, import, awk, awk / import, cut, cat);
+        }
     }
 }
 
 } // namespace
 
-BENCHMARK(BM_SplitFile)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SplitOnly)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Cat)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AwkSplit)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportAgainstAwk)->Arg(5)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
@@ -175,13 +201,15 @@ int main(int argc, char** argv)
 
     struct rusage usage {};
     ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("log: %.1f MB, %d pieces, %d devices\n", fs::file_size(g_log) / 1048576.0, kPieces, kDevices);
-    std::printf("splitFile %.3f s, cat %.3f s, awk %.3f s\n", g_seconds[0], g_seconds[1], g_seconds[2]);
-    if (g_seconds[0] > 0)
-        std::printf("splitFile / cat = %.2f, awk / splitFile = %.2f (target >= 2)\n", g_seconds[0] / g_seconds[1],
-                    g_seconds[2] / g_seconds[0]);
-    std::printf("splitting alone (no device known, nothing stored) %.3f s: / cat = %.2f, awk / it = %.2f\n",
-                g_seconds[3], g_seconds[3] / g_seconds[1], g_seconds[2] / g_seconds[3]);
+    std::printf("log: %.1f MB, %d pieces, %d devices, %zu rounds\n", fs::file_size(g_log) / 1048576.0, kPieces,
+                kDevices, g_import.size());
+    if (!g_import.empty()) {
+        std::printf("medians: import %.3f s, awk %.3f s, cutting alone %.3f s, cat %.3f s\n", Median(g_import),
+                    Median(g_awk), Median(g_cut), Median(g_cat));
+        std::printf("awk / import, median of the rounds: %.2f (target >= 2)\n", Median(g_ratios));
+        std::printf("import / cat %.1f, cutting alone / cat %.2f\n", Median(g_import) / Median(g_cat),
+                    Median(g_cut) / Median(g_cat));
+    }
     std::printf("peak RSS of this process: %.1f MB\n", usage.ru_maxrss / 1024.0);
 
     SetCurrBaselineFileSystem(nullptr);

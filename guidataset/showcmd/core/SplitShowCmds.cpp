@@ -1,5 +1,6 @@
 #include "guidataset/showcmd/core/SplitShowCmds.h"
 
+#include "guidataset/showcmd/core/ResultFileWriter.h"
 #include "guidataset/showcmd/core/SessionLogReader.h"
 #include "host/l2/CCiscoSwitchObj.h"
 #include "host/l2/CDeviceObj.h"
@@ -22,11 +23,7 @@
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 #include <filesystem>
 #include <set>
 
@@ -34,65 +31,6 @@ namespace {
 
 // The L2 parsers' tag for text captured from a CLI session.
 constexpr int kCliCaptureSource = 1021;
-
-std::string WithCrLf(const std::string& text)
-{
-    std::string bytes;
-    bytes.reserve(text.size() + text.size() / 32 + 16);
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t lf = text.find('\n', from);
-        if (lf == std::string::npos) {
-            bytes.append(text, from, std::string::npos);
-            return bytes;
-        }
-        bytes.append(text, from, lf - from);
-        bytes += "\r\n";
-        from = lf + 1;
-    }
-}
-
-bool WriteAll(int fd, const std::string& bytes)
-{
-    for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (wrote > 0)
-            done += static_cast<std::size_t>(wrote);
-        else if (!(wrote < 0 && errno == EINTR))
-            return false;
-    }
-    return true;
-}
-
-// Writes the text with CR LF line ends. A file that already exists is replaced
-// through a temporary file renamed over it, so a reader never meets half a
-// file; a new name (every result name is one) is written in place and removed
-// again if the write fails. A session log brings tens of thousands of files,
-// so no flush to the disk is forced per file.
-bool WriteTextFile(const std::string& path, const std::string& text)
-{
-    const std::string bytes = WithCrLf(text);
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd >= 0) {
-        const bool ok = WriteAll(fd, bytes);
-        if (::close(fd) == 0 && ok)
-            return true;
-        std::remove(path.c_str());
-        return false;
-    }
-    if (errno != EEXIST)
-        return false;
-    const std::string temp = path + ".tmp~";
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    bool ok = WriteAll(fd, bytes);
-    ok = ::close(fd) == 0 && ok;
-    if (ok && std::rename(temp.c_str(), path.c_str()) == 0)
-        return true;
-    std::remove(temp.c_str());
-    return false;
-}
 
 // The interface rules are loaded into one object that lives as long as the program.
 CCliResultParserRule& SharedInterfaceRule()
@@ -186,6 +124,12 @@ int SplitShowCmds::splitFile(const std::string& path)
         FileWriteBatch batch;
         RegistryAnswerMemo registryAnswers;
         m_readyFolders.clear();
+        // Result files are written on a second thread while this one parses.
+        ResultFileWriter resultWriter;
+        struct WriterInUse {
+            ResultFileWriter*& slot;
+            ~WriterInUse() { slot = nullptr; }
+        } writerInUse{m_resultWriter = &resultWriter};
         SessionLogReader reader;
         if (!reader.Open(path))
             return 0;
@@ -282,7 +226,11 @@ void SplitShowCmds::saveToDataFolder(int code, const std::string& device, const 
     if (!EnsureKindFolder(folder))
         return;
     const std::string path = folder + CFileName::ToShowCommandResultFileName(device, command, "", "txt");
-    if (!WriteTextFile(path, output))
+    // Handed to the writer thread during splitFile: a folder that refuses the
+    // result refuses its raw copy below as well.
+    if (m_resultWriter)
+        m_resultWriter->Add(path, output);
+    else if (!ResultFileWriter::WriteNow(path, output))
         return;
 
     std::string kindFolder;
@@ -301,7 +249,7 @@ void SplitShowCmds::saveToDataFolder(int code, const std::string& device, const 
 
 void SplitShowCmds::saveToSubFolder(const std::string& path, const std::string& text)
 {
-    FileWriteBatch::Write(path, WithCrLf(text));
+    FileWriteBatch::Write(path, ResultFileWriter::WithCrLf(text));
 }
 
 void SplitShowCmds::dispatchParse(int code, const std::string& device, const std::string& output)

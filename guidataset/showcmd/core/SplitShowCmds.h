@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+class ResultFileWriter;
+
 class SplitShowCmds {
 public:
     SplitShowCmds();
@@ -52,6 +54,8 @@ private:
 
     // Kind folders found or made during the current splitFile call.
     std::set<std::string> m_readyFolders;
+    // The writer of the result files while splitFile runs.
+    ResultFileWriter* m_resultWriter = nullptr;
 
     bool EnsureKindFolder(const std::string& kindFolder);
     void FinishPiece(int code, const std::string& device, const std::string& command,
