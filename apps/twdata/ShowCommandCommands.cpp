@@ -3,6 +3,7 @@
 #include "apps/twdata/DataFolderCommands.h"
 #include "apps/twdata/ProjectSession.h"
 
+#include "guidataset/showcmd/core/ShowCommandResultExport.h"
 #include "guidataset/showcmd/core/ShowCommandResultFile.h"
 #include "guidataset/showcmd/core/ShowCommandResultList.h"
 #include "guidataset/showcmd/core/SplitShowCmds.h"
@@ -14,8 +15,16 @@
 #include "platform/core/Paths.h"
 #include "platform/core/Prompter.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <ostream>
 #include <system_error>
 
@@ -58,6 +67,34 @@ std::string WithLf(const std::string& text)
         lines += text[i];
     }
     return lines;
+}
+
+// Which file lies at a path: a device's export file counts as written only when
+// a new file took the old one's place, since a failed export leaves the old one.
+struct FileId {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileId&) const = default;
+};
+
+std::optional<FileId> RegularFileId(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return FileId{info.st_dev, info.st_ino};
+}
+
+// Empty when a new file can be made in folder, else why not.
+std::string CannotWriteIn(const std::string& folder)
+{
+    std::string probe = folder + ".twdata-export-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0)
+        return std::strerror(errno);
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return {};
 }
 
 void PrintBlock(std::ostream& out, const std::string& text)
@@ -209,6 +246,80 @@ int ShowCommandCommands::ShowResult(const std::string& dataFolder, const std::st
         PrintBlock(m_out, note);
     }
     return kExitDone;
+}
+
+int ShowCommandCommands::Export(const std::string& dataFolder, const std::string& targetFolder)
+{
+    if (targetFolder.empty()) {
+        m_err << "twdata export: DIR names the folder to export into.\n";
+        return kExitUsage;
+    }
+    const std::string source = ShowCommandFolder(dataFolder);
+    if (source.empty())
+        return kExitFailed;
+
+    // The export walks every listed file and names its target by the device,
+    // so the results per device tell which files it must write.
+    std::map<std::string, int> resultsOfDevice;
+    EnumShowCommandResults(
+        [&resultsOfDevice](const platform::DirEntry& entry, int, std::intptr_t, void*) {
+            std::string device, command, time;
+            CFileName::FromShowCommandResultFileName(entry.name, device, command, time);
+            ++resultsOfDevice[device];
+        },
+        nullptr, 0, source, {}, false);
+    if (resultsOfDevice.empty()) {
+        m_err << "No show-command results to export in "
+              << (dataFolder.empty() ? std::string("the current DataFolder") : "DataFolder '" + dataFolder + "'")
+              << ".\n";
+        return kExitFailed;
+    }
+
+    std::error_code ec;
+    if (fs::exists(targetFolder, ec) && !fs::is_directory(targetFolder, ec)) {
+        m_err << "'" << targetFolder << "' is a file, not a folder to export into.\n";
+        return kExitFailed;
+    }
+    if (!fs::is_directory(targetFolder, ec)) {
+        fs::create_directories(targetFolder, ec);
+        if (!fs::is_directory(targetFolder)) {
+            m_err << "The folder '" << targetFolder << "' cannot be created"
+                  << (ec ? ": " + ec.message() : std::string()) << ".\n";
+            return kExitFailed;
+        }
+    }
+    const std::string target = platform::EnsureTrailingSlash(targetFolder);
+    if (fs::equivalent(target, source, ec)) {
+        m_err << "'" << targetFolder << "' holds the results themselves; choose another folder.\n";
+        return kExitFailed;
+    }
+    if (const std::string why = CannotWriteIn(target); !why.empty()) {
+        m_err << "The folder '" << targetFolder << "' is not writable: " << why << ".\n";
+        return kExitFailed;
+    }
+
+    // The export encodes the device into its file name as result names do.
+    std::map<std::string, std::optional<FileId>> before;
+    for (const auto& [device, count] : resultsOfDevice) {
+        const std::string file = target + CFileName::ToSysFileName(device) + ".txt";
+        before[file] = RegularFileId(file);
+    }
+    ExportShowCommandResults(target, source, {});
+
+    int exported = 0;
+    bool failed = false;
+    for (const auto& [device, count] : resultsOfDevice) {
+        const std::string file = target + CFileName::ToSysFileName(device) + ".txt";
+        const std::optional<FileId> now = RegularFileId(file);
+        if (now && now != before[file]) {
+            exported += count;
+        } else {
+            m_err << "'" << file << "' could not be written.\n";
+            failed = true;
+        }
+    }
+    m_out << exported << (exported == 1 ? " result" : " results") << " exported to " << target << '\n';
+    return failed ? kExitFailed : kExitDone;
 }
 
 } // namespace twdata

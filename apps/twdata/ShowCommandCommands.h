@@ -1,6 +1,7 @@
 #pragma once
-// "twdata import-log", "results" and "show-result": captured CLI session logs
-// cut into show-command results of a DataFolder, and those results read back.
+// "twdata import-log", "results", "show-result" and "export": captured CLI
+// session logs cut into show-command results of a DataFolder, those results
+// read back, and merged into one text file per device.
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ public:
     // time empty: the newest result of the command on the device.
     int ShowResult(const std::string& dataFolder, const std::string& device, const std::string& command,
                    const std::string& time);
+    // Every result of the DataFolder into "<device>.txt" files of targetFolder,
+    // which is created when missing. Status 1 when there is nothing to export
+    // or a device's file could not be written.
+    int Export(const std::string& dataFolder, const std::string& targetFolder);
 
 private:
     // The DataFolder's path ending in '/'; empty, reported, when unknown.

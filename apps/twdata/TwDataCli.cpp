@@ -199,6 +199,16 @@ int TwDataCli::Run(int argc, char** argv)
         });
     });
 
+    CLI::App* exportCmd = app.add_subcommand(
+        "export", "Export the show-command results into one text file per device (<device>.txt) in DIR");
+    exportCmd->add_option("DIR", args.folder, "The folder to export into (created when missing)")->required();
+    exportCmd->add_option("--datafolder", args.dataFolder, "The DataFolder (default: the current one)");
+    exportCmd->callback([&] {
+        onSession([&](ProjectSession& s) {
+            return ShowCommandCommands(s, m_out, m_err).Export(args.dataFolder, args.folder);
+        });
+    });
+
     CLI::App* parse = app.add_subcommand("parse", "Parse one saved show-command output and print its table");
     parse->add_option("KIND", args.kind, "route, arp, mac, cdp or interface")
         ->required()
@@ -208,7 +218,8 @@ int TwDataCli::Run(int argc, char** argv)
 
     if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
         m_err << "twdata: unknown command '" << unknown << "'. Commands: init, list, files, new, lock, "
-              << "unlock, current, delete, link, unlink, device, import-log, results, show-result, parse; see twdata --help.\n";
+              << "unlock, current, delete, link, unlink, device, import-log, results, show-result, export, parse; "
+              << "see twdata --help.\n";
         return kExitUsage;
     }
     try {

@@ -1,11 +1,13 @@
-// twdata's device, session-log and parser commands, run as the real executable
-// on a temporary project.
+// twdata's device, session-log, export and parser commands, run as the real
+// executable on a temporary project.
 #include "support/TempDir.h"
 #include "TwdataRun.h"
 
 #include "guidataset/showcmd/core/ShowCommandResultFile.h"
+#include "guidataset/showcmd/core/ShowCommandResultList.h"
 #include "host/l2/CRouterObj.h"
 #include "host/util/CFileName.h"
+#include "platform/core/DirEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +15,10 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -22,6 +27,11 @@ using twtest::TempDir;
 namespace {
 
 using Outcome = twtest::TwdataOutcome;
+
+const char* const kArpOutput =
+    "Protocol  Address          Age (min)  Hardware Addr   Type   Interface\n"
+    "Internet  10.1.1.1                -   0011.2233.4455  ARPA   GigabitEthernet0/0\n"
+    "Internet  10.1.1.7               12   0011.2233.4466  ARPA   GigabitEthernet0/0\n";
 
 class TwdataShowCommand : public ::testing::Test {
 protected:
@@ -39,13 +49,30 @@ protected:
         return twtest::RunTwdata(args, env);
     }
 
+    std::string ResultFolder() const { return m_tmp / "project/DataFolders/Local default/ShowCommand/"; }
+
+    // r1 with two imported results and an older one carrying a note; sw2 with one.
+    void ImportResults()
+    {
+        ASSERT_EQ(On({"device", "add", "r1"}).status, 0);
+        ASSERT_EQ(On({"device", "add", "sw2"}).status, 0);
+        ASSERT_TRUE(m_tmp.WriteFile("logs/r1.log", std::string("r1#show arp\r\n") + kArpOutput +
+                                                       "r1#show ip route\r\n"
+                                                       "C        10.1.1.0/24 is directly connected, Gi0/0\r\n"
+                                                       "r1#\r\n"));
+        ASSERT_TRUE(m_tmp.WriteFile("logs/sw2.log", std::string("sw2#show arp\r\n") + kArpOutput + "sw2#\r\n"));
+        const Outcome import = On({"import-log", "--yes", File("logs")});
+        ASSERT_EQ(import.status, 0) << import.err;
+        ASSERT_TRUE(WriteShowCommandResult(
+            ResultFolder() + CFileName::ToShowCommandResultFileName("r1", "show arp", "2001-01-01 00-00-00.000", "txt"),
+            "old table\r\n", "checked by noc"));
+    }
+
     TempDir m_tmp;
 };
 
-const char* const kArpOutput =
-    "Protocol  Address          Age (min)  Hardware Addr   Type   Interface\n"
-    "Internet  10.1.1.1                -   0011.2233.4455  ARPA   GigabitEthernet0/0\n"
-    "Internet  10.1.1.7               12   0011.2233.4466  ARPA   GigabitEthernet0/0\n";
+// The lines of a one-line-per-error stderr.
+int Lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
 } // namespace
 
@@ -121,4 +148,78 @@ TEST_F(TwdataShowCommand, ParsePrintsTheTableOrFails)
 
     EXPECT_EQ(Twdata({"parse", "cdp", File("arp.txt")}).status, 1);
     EXPECT_EQ(Twdata({"parse", "arp", File("missing.txt")}).status, 1);
+}
+
+TEST_F(TwdataShowCommand, ExportMergesEveryResultIntoItsDevicesFile)
+{
+    ImportResults();
+    ASSERT_TRUE(m_tmp.WriteFile("out/r1.txt", "stale export of an earlier day\r\n"));
+
+    // Each device's blocks, in the order the folder lists its results.
+    std::map<std::string, std::string> expected;
+    int results = 0;
+    EnumShowCommandResults(
+        [&](const platform::DirEntry& entry, int, std::intptr_t, void*) {
+            std::string device, command, time;
+            ASSERT_TRUE(CFileName::FromShowCommandResultFileName(entry.name, device, command, time));
+            std::string content = twtest::ReadBytes(ResultFolder() + entry.name);
+            if (time.rfind("2001-", 0) == 0)
+                content = "old table\r\nNOTE here:checked by noc";
+            expected[device + ".txt"] +=
+                "#--- " + device + "  " + command + "  Execute at " + time + "\r\n" + content + "\r\n\r\n";
+            ++results;
+        },
+        nullptr, 0, ResultFolder(), "", false);
+    ASSERT_EQ(results, 4);
+
+    for (int run = 0; run < 2; ++run) {   // a second run replaces, never appends
+        const Outcome exported = On({"export", File("out")});
+        ASSERT_EQ(exported.status, 0) << exported.err;
+        EXPECT_EQ(exported.out, "4 results exported to " + (m_tmp / "out/") + "\n");
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_tmp / "out"))
+            names.insert(entry.path().filename().string());
+        EXPECT_EQ(names, (std::set<std::string>{"r1.txt", "sw2.txt"}));
+        for (const auto& [name, blocks] : expected)
+            EXPECT_EQ(m_tmp.ReadFile("out/" + name), blocks) << name;
+    }
+
+    EXPECT_NE(Twdata({"--help"}).out.find("export"), std::string::npos);
+}
+
+TEST_F(TwdataShowCommand, ExportRefusalsAreOneLineAndLeaveTheDiskAsItWas)
+{
+    // Nothing to export yet, and an unknown DataFolder: no folder is made.
+    Outcome run = On({"export", File("out")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Lines(run.err), 1) << run.err;
+    run = On({"export", File("out"), "--datafolder", "Nowhere"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Nowhere"), std::string::npos);
+    EXPECT_FALSE(m_tmp.Exists("out"));
+    EXPECT_EQ(On({"export"}).status, 2);
+
+    ImportResults();
+    ASSERT_TRUE(m_tmp.WriteFile("plain", "keep me"));
+    for (const char* target : {"plain", "plain/sub"}) {
+        run = On({"export", File(target)});
+        EXPECT_EQ(run.status, 1) << target;
+        EXPECT_EQ(Lines(run.err), 1) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+    }
+    EXPECT_EQ(m_tmp.ReadFile("plain"), "keep me");
+
+    // Export files among the results would be listed as results next time.
+    run = On({"export", QString::fromStdString(ResultFolder())});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(fs::exists(ResultFolder() + "r1.txt"));
+
+    // A device whose file cannot be placed fails alone; the other is still exported.
+    ASSERT_TRUE(m_tmp.MakeDir("out/r1.txt"));
+    run = On({"export", File("out")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Lines(run.err), 1) << run.err;
+    EXPECT_NE(run.err.find("r1.txt"), std::string::npos);
+    EXPECT_EQ(run.out.rfind("1 result exported", 0), 0u) << run.out;
+    EXPECT_FALSE(m_tmp.ReadFile("out/sw2.txt").empty());
 }
