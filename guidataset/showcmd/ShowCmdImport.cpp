@@ -52,6 +52,7 @@ bool CShowCmdImport::ChooseFolder(CShowCmdImportJob& job) const
 void CShowCmdImport::Import(const CShowCmdImportJob& job, SplitShowCmds& splitter) const
 {
     CThreadProgressDlg progress(m_parent, "Importing...", job.GetFileCount());
+    progress.SetStepUnit(job.GetFileCount() == 1 ? "file" : "files");
     // The splitter and the job belong to the worker until the window has closed.
     progress.DoModal([&job, &splitter](CThreadProgressDlg& dialog) {
         job.Run([&splitter](const std::string& path) { return splitter.splitFile(path); },

@@ -95,11 +95,20 @@ void CThreadProgressDlg::OnWorkerDone()
     done(IsCancelled() ? QDialog::Rejected : QDialog::Accepted);
 }
 
+void CThreadProgressDlg::SetStepUnit(const std::string& unit)
+{
+    m_unit = QString::fromStdString(unit);
+    UpdateText();
+}
+
 void CThreadProgressDlg::UpdateText()
 {
     if (IsCancelled())
         return;
-    m_stepLabel->setText(QString("%1 of %2").arg(m_pos).arg(m_steps));
+    QString text = QString("%1 of %2").arg(m_pos).arg(m_steps);
+    if (!m_unit.isEmpty())
+        text += ' ' + m_unit;
+    m_stepLabel->setText(text);
 }
 
 void CThreadProgressDlg::reject()

@@ -5,6 +5,7 @@
 // and calls StepIt() after each; the window closes itself when the worker
 // returns, never before, so whatever the worker uses stays valid until then.
 #include <QDialog>
+#include <QString>
 
 #include <atomic>
 #include <functional>
@@ -32,6 +33,9 @@ public:
     void Cancel();
     void StepIt();
 
+    // What a step is, shown after the count ("3 of 8 files"); none by default.
+    void SetStepUnit(const std::string& unit);
+
     int GetSteps() const { return m_steps; }
     // Steps shown so far (GUI thread).
     int GetPos() const { return m_pos; }
@@ -52,6 +56,7 @@ private:
 
     int m_steps = 0;
     int m_pos = 0;
+    QString m_unit;
     std::atomic<bool> m_cancelled{false};
     std::atomic<bool> m_running{false};
     bool m_finished = false;
