@@ -168,20 +168,13 @@ int ShowCommandCommands::ImportLog(const std::string& dataFolder, const std::vec
     }
 
     bool askL2 = false;
-    std::string summary = splitter.getStatString(askL2);
-    std::string question;
-    if (askL2) {
-        // The question is the summary's last line; the counts go to standard output.
-        const std::size_t lineEnd = summary.rfind('\n');
-        if (lineEnd != std::string::npos) {
-            question = summary.substr(lineEnd + 1);
-            summary.erase(lineEnd);
-        }
-    }
+    const std::string summary = splitter.getStatString(askL2);
+    // The whole text, question included, is the import's report on standard
+    // output; the prompter then takes the answer (or --yes gives it).
     m_out << summary << '\n';
     m_out.flush();
-    if (!question.empty() &&
-        platform::AppMessageBox(question, platform::BoxButtons::YesNo) == platform::BoxAnswer::Yes) {
+    const std::string question = summary.substr(summary.rfind('\n') + 1);
+    if (askL2 && platform::AppMessageBox(question, platform::BoxButtons::YesNo) == platform::BoxAnswer::Yes) {
         if (!CGlobalSet::Instance().GetConf().SetValue("L2Discover", "UseCacheDatainDiscover", "true")) {
             m_err << "The L2 setting cannot be written to '" << CGlobalSet::Instance().GetConf().GetConfFileName()
                   << "'.\n";

@@ -104,7 +104,8 @@ TEST_F(TwdataShowCommand, ImportedLogIsListedAndShown)
 
     const Outcome import = On({"import-log", "--yes", File("logs")});
     EXPECT_EQ(import.status, 0) << import.err;
-    EXPECT_EQ(import.out.rfind("1 route tables, 0 CDP tables, 0 MAC tables, 1 ARP tables were imported successfully.\n",
+    EXPECT_EQ(import.out.rfind("1 route tables, 0 CDP tables, 0 MAC tables, 1 ARP tables were imported successfully.\n"
+                               "Do you want to recalculate the L2 Topology with imported L2 data now?\n",
                                0),
               0u)
         << import.out;
