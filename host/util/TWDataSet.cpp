@@ -219,6 +219,17 @@ std::string MemoQuestion(char lookup, const TWFileSystem& fileSystem, const std:
     return question;
 }
 
+// The remembered answer to question, or ask()'s, remembered for next time.
+template <typename Ask>
+std::string AskOnce(const std::string& question, Ask ask)
+{
+    if (const std::string* known = RegistryAnswerMemo::Find(question))
+        return *known;
+    std::string answer = ask();
+    RegistryAnswerMemo::Remember(question, answer);
+    return answer;
+}
+
 tagDataSetInfo* MakeRecord(const std::string& folder, std::string fullName, std::string brief, int itemType)
 {
     auto* info = new tagDataSetInfo;
@@ -258,12 +269,7 @@ std::string TWDataSet::GetCurrentDataSet() const
     const TWFileSystem* fileSystem = FileSystem();
     if (!fileSystem)
         return {};
-    const std::string question = MemoQuestion('C', *fileSystem, {});
-    if (const std::string* known = RegistryAnswerMemo::Find(question))
-        return *known;
-    std::string answer = CurrentDataSetOnDisk(*fileSystem);
-    RegistryAnswerMemo::Remember(question, answer);
-    return answer;
+    return AskOnce(MemoQuestion('C', *fileSystem, {}), [&] { return CurrentDataSetOnDisk(*fileSystem); });
 }
 
 std::string TWDataSet::CurrentDataSetOnDisk(const TWFileSystem& fileSystem) const
@@ -283,12 +289,7 @@ std::string TWDataSet::GetDataSetPath(const std::string& name) const
     const TWFileSystem* fileSystem = FileSystem();
     if (!fileSystem || name.empty())
         return {};
-    const std::string question = MemoQuestion('P', *fileSystem, name);
-    if (const std::string* known = RegistryAnswerMemo::Find(question))
-        return *known;
-    std::string answer = DataSetPathOnDisk(*fileSystem, name);
-    RegistryAnswerMemo::Remember(question, answer);
-    return answer;
+    return AskOnce(MemoQuestion('P', *fileSystem, name), [&] { return DataSetPathOnDisk(*fileSystem, name); });
 }
 
 std::string TWDataSet::DataSetPathOnDisk(const TWFileSystem& fileSystem, const std::string& name) const
@@ -315,12 +316,8 @@ std::string TWDataSet::GetDatasetName(const std::string& path) const
     const std::string stripped = platform::StripTrailingSeparators(path);
     if (!fileSystem || stripped.empty())
         return stripped;
-    const std::string question = MemoQuestion('N', *fileSystem, stripped);
-    if (const std::string* known = RegistryAnswerMemo::Find(question))
-        return *known;
-    std::string answer = DatasetNameOnDisk(*fileSystem, stripped);
-    RegistryAnswerMemo::Remember(question, answer);
-    return answer;
+    return AskOnce(MemoQuestion('N', *fileSystem, stripped),
+                   [&] { return DatasetNameOnDisk(*fileSystem, stripped); });
 }
 
 std::string TWDataSet::DatasetNameOnDisk(const TWFileSystem& fileSystem, const std::string& stripped) const
