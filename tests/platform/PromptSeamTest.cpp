@@ -57,8 +57,6 @@ TEST(ScriptedPrompter, AnswersInOrderAndRecordsBoxes)
     ASSERT_EQ(prompter.log.size(), 6u);
     EXPECT_EQ(prompter.log[1].kind, BoxKind::Application);
     EXPECT_EQ(prompter.log[1].caption, "Tarnwick Workstation - Project1");
-    EXPECT_TRUE(prompter.Showed("Delete it?"));
-    EXPECT_FALSE(prompter.Showed("Delete it"));
     SetApplicationTitle({});
     EXPECT_EQ(ApplicationTitle(), "Tarnwick Workstation");
 }
@@ -98,14 +96,6 @@ TEST(ScriptedPrompter, FailsOnUnexpectedWrongAndMissingPrompts)
             MessageBoxTW("Done.");
         },
         "expected a folder browser");
-}
-
-TEST(ScriptedPrompter, SameTextShowsLineEnds)
-{
-    EXPECT_TRUE(twtest::SameText("a\r\nb", "a\r\nb"));
-    const auto result = twtest::SameText("a\r\nb", "a\nb");
-    EXPECT_FALSE(result);
-    EXPECT_NE(std::string(result.message()).find("a\\r\\nb"), std::string::npos) << result.message();
 }
 
 namespace {

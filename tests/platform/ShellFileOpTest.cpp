@@ -27,18 +27,12 @@ TEST(ShellFileOp, CopyTreeReplacesFilesAndCreatesFolders)
     // A fresh destination several levels deep is created.
     ASSERT_TRUE(op.Copy(dir / "src", dir / "x/y/z")) << op.Error();
     EXPECT_EQ(dir.ReadFile("x/y/z/LiveConfig/r1.config"), "r1");
-}
 
-TEST(ShellFileOp, CopySingleFileIntoFolder)
-{
-    twtest::TempDir dir;
-    ASSERT_TRUE(dir.WriteFile("one.txt", "1"));
-    ASSERT_TRUE(dir.MakeDir("into"));
-    ShellFileOp op;
-    ASSERT_TRUE(op.Copy(dir / "one.txt", dir / "into")) << op.Error();
-    EXPECT_EQ(dir.ReadFile("into/one.txt"), "1");
-    ASSERT_TRUE(op.Copy(dir / "one.txt", dir / "renamed.txt")) << op.Error();
-    EXPECT_EQ(dir.ReadFile("renamed.txt"), "1");
+    // A single file goes into a folder, or to a new name.
+    ASSERT_TRUE(op.Copy(dir / "src/a.txt", dir / "dst/Empty")) << op.Error();
+    EXPECT_EQ(dir.ReadFile("dst/Empty/a.txt"), "new a");
+    ASSERT_TRUE(op.Copy(dir / "src/a.txt", dir / "renamed.txt")) << op.Error();
+    EXPECT_EQ(dir.ReadFile("renamed.txt"), "new a");
 }
 
 TEST(ShellFileOp, CopyFailuresAreReportedNotShown)

@@ -59,77 +59,50 @@ ScriptedPrompter::~ScriptedPrompter()
                       << " that was never shown";
 }
 
+ScriptedPrompter& ScriptedPrompter::Push(Expectation e)
+{
+    std::lock_guard lock(m_mutex);
+    m_expected.push_back(std::move(e));
+    return *this;
+}
+
 ScriptedPrompter& ScriptedPrompter::ExpectMessage(const std::string& text, platform::BoxAnswer answer,
                                                   MessageCheck check)
 {
-    std::lock_guard lock(m_mutex);
     Expectation e = Make(PromptType::Message, text);
     e.answer = answer;
     e.check = std::move(check);
-    m_expected.push_back(std::move(e));
-    return *this;
+    return Push(std::move(e));
 }
 
 ScriptedPrompter& ScriptedPrompter::ExpectFiles(std::vector<std::string> files)
 {
-    std::lock_guard lock(m_mutex);
     Expectation e = Make(PromptType::Files, {});
     e.files = std::move(files);
-    m_expected.push_back(std::move(e));
-    return *this;
+    return Push(std::move(e));
 }
 
 ScriptedPrompter& ScriptedPrompter::ExpectFolder(std::string folder)
 {
-    std::lock_guard lock(m_mutex);
-    m_expected.push_back(Make(PromptType::Folder, std::move(folder)));
-    return *this;
+    return Push(Make(PromptType::Folder, std::move(folder)));
 }
 
 ScriptedPrompter& ScriptedPrompter::ExpectInput(std::string text)
 {
-    std::lock_guard lock(m_mutex);
-    m_expected.push_back(Make(PromptType::Input, std::move(text)));
-    return *this;
+    return Push(Make(PromptType::Input, std::move(text)));
 }
 
 ScriptedPrompter& ScriptedPrompter::ExpectInputCancel()
 {
-    std::lock_guard lock(m_mutex);
     Expectation e = Make(PromptType::Input, {});
     e.cancel = true;
-    m_expected.push_back(std::move(e));
-    return *this;
+    return Push(std::move(e));
 }
 
 std::size_t ScriptedPrompter::PendingCount() const
 {
     std::lock_guard lock(m_mutex);
     return m_expected.size();
-}
-
-std::vector<std::string> ScriptedPrompter::MessageTexts() const
-{
-    std::lock_guard lock(m_mutex);
-    std::vector<std::string> texts;
-    for (const Prompt& p : log)
-        if (p.type == PromptType::Message)
-            texts.push_back(p.text);
-    return texts;
-}
-
-testing::AssertionResult ScriptedPrompter::Showed(const std::string& text) const
-{
-    const std::vector<std::string> texts = MessageTexts();
-    if (std::find(texts.begin(), texts.end(), text) != texts.end())
-        return testing::AssertionSuccess();
-    auto failure = testing::AssertionFailure();
-    failure << "no message \"" << Visible(text) << "\" was shown; messages shown:";
-    if (texts.empty())
-        failure << " none";
-    for (const std::string& t : texts)
-        failure << "\n  \"" << Visible(t) << "\"";
-    return failure;
 }
 
 std::optional<ScriptedPrompter::Expectation> ScriptedPrompter::Next(PromptType type,

@@ -54,10 +54,6 @@ public:
     ScriptedPrompter& ExpectInputCancel();
 
     std::size_t PendingCount() const;
-    // Message texts seen so far, in order.
-    std::vector<std::string> MessageTexts() const;
-    // Success when a message with exactly this text was shown.
-    testing::AssertionResult Showed(const std::string& text) const;
 
     // Every prompt seen, in order.
     std::vector<Prompt> log;
@@ -84,6 +80,7 @@ private:
         return e;
     }
 
+    ScriptedPrompter& Push(Expectation e);
     // Pops the next expectation when it is of the given type; otherwise reports
     // the prompt as unexpected and returns nothing.
     std::optional<Expectation> Next(PromptType type, const std::string& what);
@@ -92,6 +89,17 @@ private:
     std::deque<Expectation> m_expected;
     platform::Prompter* m_previous = nullptr;
 };
+
+// The usual boxes: a captioned notice, a captioned Yes/No question, and the
+// application's own box with OK.
+inline const ScriptedPrompter::MessageCheck kNoticeBox{
+    platform::BoxKind::Captioned, platform::kWorkstationCaption, platform::BoxIcon::Information,
+    platform::BoxButtons::Ok};
+inline const ScriptedPrompter::MessageCheck kQuestionBox{
+    platform::BoxKind::Captioned, platform::kWorkstationCaption, platform::BoxIcon::Question,
+    platform::BoxButtons::YesNo};
+inline const ScriptedPrompter::MessageCheck kAppOkBox{platform::BoxKind::Application, std::nullopt,
+                                                      std::nullopt, platform::BoxButtons::Ok};
 
 // Exact comparison of two texts; on a difference, names the first differing
 // offset and shows both sides there with control characters made visible

@@ -1,6 +1,5 @@
 #include "guidataset/dataset/core/CurrentDataSetRecord.h"
 #include "guidataset/dataset/core/DatasetDescriptor.h"
-#include "guidataset/dataset/core/DatasetLockFlag.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CConf.h"
 #include "host/util/TWFileSystem.h"
@@ -32,11 +31,6 @@ TEST(DatasetDescriptor, CreationTextsAreWrittenExactly)
     ASSERT_TRUE(WriteNewDialogCreationDescriptor(dir / "new", "bob"));
     EXPECT_TRUE(SameText("<DatasetDesc><Creater>bob</Creater></DatasetDesc>",
                          dir.ReadFile("new/TheDataset.Desc")));
-
-    bool cancel = false;
-    EXPECT_TRUE(ReadDatasetLockFlag(dir / "locked", cancel, false));
-    EXPECT_FALSE(ReadDatasetLockFlag(dir / "open", cancel, false));
-    EXPECT_FALSE(ReadDatasetLockFlag(dir / "new", cancel, false));
 }
 
 TEST(DatasetDescriptor, WriterIntoAMissingFolderWritesNothing)

@@ -1,4 +1,3 @@
-#include "guidataset/dataset/core/DatasetDescriptor.h"
 #include "guidataset/dataset/core/DatasetLockFlag.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/TWFileSystem.h"
@@ -80,45 +79,34 @@ TEST(DatasetLockFlag, DescriptorTextDecidesTheFlag)
     EXPECT_FALSE(ReadQuietly(dir / "missing/folder"));
 }
 
-TEST(DatasetLockFlag, LockingADataFolderWithoutDescriptorCreatesIt)
+TEST(DatasetLockFlag, WriterCreatesAmendsOrReplacesTheDescriptor)
 {
     TempDir dir;
-    ASSERT_TRUE(dir.MakeDir("ds"));
-    SetDatasetLockFlag(dir / "ds", 1);
-    EXPECT_TRUE(twtest::SameText("<DatasetDesc><IsLocked>True</IsLocked></DatasetDesc>",
-                                 dir.ReadFile("ds/TheDataset.Desc")));
-
-    SetDatasetLockFlag(dir / "ds", 0);
+    const struct {
+        const char* folder;
+        const char* before;   // null: no descriptor yet
+        std::string after;
+    } cases[] = {
+        {"none", nullptr, "<DatasetDesc><IsLocked>True</IsLocked></DatasetDesc>"},
+        // Other elements, entities and UTF-8 text stay in place.
+        {"kept", "<DatasetDesc><Creater>ann</Creater><IsLocked>False</IsLocked>"
+                 "<Desc>first&#08;a\xE2\x82\xAC&amp;b</Desc></DatasetDesc>",
+         "<DatasetDesc><Creater>ann</Creater><IsLocked>True</IsLocked>"
+         "<Desc>first&#08;a\xE2\x82\xAC&amp;b</Desc></DatasetDesc>"},
+        {"added", "<DatasetDesc><Creater>bob</Creater></DatasetDesc>",
+         "<DatasetDesc><Creater>bob</Creater><IsLocked>True</IsLocked></DatasetDesc>"},
+        {"broken", "<DatasetDesc><Creater>ann</Creater>", "<DatasetDesc><IsLocked>True</IsLocked></DatasetDesc>"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(c.before ? dir.WriteFile(std::string(c.folder) + "/TheDataset.Desc", c.before)
+                             : dir.MakeDir(c.folder));
+        SetDatasetLockFlag(dir / (std::string(c.folder) + "/"), 1);
+        EXPECT_TRUE(twtest::SameText(c.after, dir.ReadFile(std::string(c.folder) + "/TheDataset.Desc")))
+            << c.folder;
+    }
+    SetDatasetLockFlag(dir / "none", 0);
     EXPECT_TRUE(twtest::SameText("<DatasetDesc><IsLocked>False</IsLocked></DatasetDesc>",
-                                 dir.ReadFile("ds/TheDataset.Desc")));
-}
-
-TEST(DatasetLockFlag, WritingKeepsTheOtherElementsInPlace)
-{
-    TempDir dir;
-    ASSERT_TRUE(dir.WriteFile("a/TheDataset.Desc",
-                              "<DatasetDesc><Creater>ann</Creater><IsLocked>False</IsLocked>"
-                              "<Desc>first&#08;second</Desc></DatasetDesc>"));
-    SetDatasetLockFlag(dir / "a", 1);
-    EXPECT_TRUE(twtest::SameText("<DatasetDesc><Creater>ann</Creater><IsLocked>True</IsLocked>"
-                                 "<Desc>first&#08;second</Desc></DatasetDesc>",
-                                 dir.ReadFile("a/TheDataset.Desc")));
-
-    // Without the element, it is added after the others.
-    ASSERT_TRUE(dir.WriteFile("b/TheDataset.Desc", NewDialogCreationDescriptor("bob")));
-    SetDatasetLockFlag(dir / "b/", 1);
-    EXPECT_TRUE(twtest::SameText(
-        "<DatasetDesc><Creater>bob</Creater><IsLocked>True</IsLocked></DatasetDesc>",
-        dir.ReadFile("b/TheDataset.Desc")));
-}
-
-TEST(DatasetLockFlag, UnreadableDescriptorIsReplacedWhole)
-{
-    TempDir dir;
-    ASSERT_TRUE(dir.WriteFile("ds/TheDataset.Desc", "<DatasetDesc><Creater>ann</Creater>"));
-    SetDatasetLockFlag(dir / "ds", 1);
-    EXPECT_TRUE(twtest::SameText("<DatasetDesc><IsLocked>True</IsLocked></DatasetDesc>",
-                                 dir.ReadFile("ds/TheDataset.Desc")));
+                                 dir.ReadFile("none/TheDataset.Desc")));
 }
 
 TEST(DatasetLockFlag, CacheAnswersRepeatedQuestionsWithoutReadingTheFile)
@@ -157,10 +145,11 @@ TEST(DatasetLockFlag, WriterUpdatesTheCacheEvenWhenItCannotSave)
     EXPECT_TRUE(ReadQuietly(dir / "gone"));
 }
 
-TEST(DatasetLockFlag, LockedDataFolderAsksBeforeDataIsSaved)
+TEST(DatasetLockFlag, OnlyALockedDataFolderAsksBeforeDataIsSaved)
 {
     TempDir dir;
     ASSERT_TRUE(dir.WriteFile("lab-ds/TheDataset.Desc", Descriptor("True")));
+    ASSERT_TRUE(dir.WriteFile("open/TheDataset.Desc", Descriptor("False")));
     const std::string path = dir / "lab-ds/";
     ScriptedPrompter prompter;
 
@@ -172,30 +161,18 @@ TEST(DatasetLockFlag, LockedDataFolderAsksBeforeDataIsSaved)
 
     const std::size_t loads = DatasetLockFlagFileLoads();
     prompter.ExpectMessage(ReadOnlyQuestion("lab-ds"), BoxAnswer::Yes, ExclamationYesNo());
-    cancel = true;
     EXPECT_TRUE(ReadDatasetLockFlag(path, cancel, true));
     EXPECT_FALSE(cancel);
     EXPECT_EQ(DatasetLockFlagFileLoads(), loads);
 
     // Not asked: cancel stays as the caller set it.
-    cancel = true;
-    EXPECT_TRUE(ReadDatasetLockFlag(path, cancel, false));
-    EXPECT_TRUE(cancel);
+    for (bool given : {true, false}) {
+        cancel = given;
+        EXPECT_TRUE(ReadDatasetLockFlag(path, cancel, false));
+        EXPECT_FALSE(ReadDatasetLockFlag(dir / "open", cancel, true));
+        EXPECT_EQ(cancel, given);
+    }
     EXPECT_EQ(prompter.log.size(), 2u);
-}
-
-TEST(DatasetLockFlag, UnlockedDataFolderNeverAsks)
-{
-    TempDir dir;
-    ASSERT_TRUE(dir.WriteFile("ds/TheDataset.Desc", Descriptor("False")));
-    ScriptedPrompter prompter;
-    bool cancel = true;
-    EXPECT_FALSE(ReadDatasetLockFlag(dir / "ds", cancel, true));
-    EXPECT_TRUE(cancel);
-    cancel = false;
-    EXPECT_FALSE(ReadDatasetLockFlag(dir / "ds", cancel, true));
-    EXPECT_FALSE(cancel);
-    EXPECT_TRUE(prompter.log.empty());
 }
 
 TEST(DatasetLockFlag, QuestionNamesTheDataFolderAsTheProjectKnowsIt)

@@ -8,7 +8,6 @@
 #include "support/MockGuiDatasetCenter.h"
 #include "support/ScriptedPrompter.h"
 
-#include "PickerTestItems.h"
 #include "PickerTestProject.h"
 
 #include <gmock/gmock.h>
@@ -16,14 +15,6 @@
 
 using namespace twtest;
 
-namespace {
-ScriptedPrompter::MessageCheck AppBox()
-{
-    ScriptedPrompter::MessageCheck check;
-    check.kind = platform::BoxKind::Application;
-    return check;
-}
-} // namespace
 using testing::_;
 using testing::DoAll;
 using testing::Eq;
@@ -211,7 +202,7 @@ TEST(DatasetComboBoxInsert, ForcingUsesTheRegistryRecord)
     EXPECT_EQ(combo.GetItemRecord(before)->itemType, kItemNoNetwork);
 }
 
-TEST(DatasetComboBoxSelection, NewCancelledRestoresAndTellsNobody)
+TEST(DatasetComboBoxSelection, NewCancelledRestoresQuietlyAcceptedInsertsAtTopAndNotifies)
 {
     PickerTestProject project({"Alpha"});
     MockGuiDatasetCenter service;
@@ -222,30 +213,16 @@ TEST(DatasetComboBoxSelection, NewCancelledRestoresAndTellsNobody)
     NotificationCounter notified(combo);
 
     EXPECT_CALL(service, NewDataset(_, Eq(project.FileSystem()), Eq(std::string())))
-        .WillOnce(Return(false));
+        .WillOnce(Return(false))
+        .WillOnce(DoAll(SetArgReferee<0>(std::string("Fresh")), Return(true)));
     combo.SetCurSel(2);
     emit combo.activated(2);
-
     EXPECT_EQ(combo.GetCurSel(), 0);
     EXPECT_EQ(combo.GetCount(), 3);
     EXPECT_TRUE(notified.ids.empty());
-}
 
-TEST(DatasetComboBoxSelection, NewAcceptedInsertsAtTopAndNotifies)
-{
-    PickerTestProject project({"Alpha"});
-    MockGuiDatasetCenter service;
-    ScopedMockGuiDatasetCenter installed(service);
-    CDatasetComboBox combo;
-    platform::SetControlId(&combo, kPickerId);
-    combo.InitDataset("Alpha", nullptr, true, true);
-    NotificationCounter notified(combo);
-
-    EXPECT_CALL(service, NewDataset(_, Eq(project.FileSystem()), _))
-        .WillOnce(DoAll(SetArgReferee<0>(std::string("Fresh")), Return(true)));
     combo.SetCurSel(2);
     combo.OnCbnSelchange();
-
     EXPECT_EQ(combo.GetLBText(0), "Fresh");
     EXPECT_EQ(combo.GetItemRecord(0)->itemType, kItemProject);
     EXPECT_EQ(combo.GetCurSel(), 0);
@@ -301,8 +278,7 @@ TEST(DatasetComboBoxPath, WorkspaceEntryOrdinaryNameAndNoSelection)
 
     combo.SetCurSel(-1);
     name = "kept";
-    prompter.ExpectMessage("Please select a DataFolder", platform::BoxAnswer::Ok,
-                           AppBox());
+    prompter.ExpectMessage("Please select a DataFolder", platform::BoxAnswer::Ok, kAppOkBox);
     EXPECT_EQ(combo.GetDataSetPath("Please select a DataFolder", name), "");
     EXPECT_EQ(name, "kept");
     // No message given: quietly empty.

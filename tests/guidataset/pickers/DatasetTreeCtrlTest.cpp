@@ -1,6 +1,5 @@
 // The flat DataFolder tree.
 #include "guidataset/dataset/CDatasetTreeCtrl.h"
-#include "host/util/tagDataSetInfo.h"
 #include "support/ScriptedPrompter.h"
 
 #include "PickerTestProject.h"
@@ -9,14 +8,6 @@
 
 using namespace twtest;
 
-namespace {
-ScriptedPrompter::MessageCheck AppBox()
-{
-    ScriptedPrompter::MessageCheck check;
-    check.kind = platform::BoxKind::Application;
-    return check;
-}
-} // namespace
 
 TEST(DatasetTreeCtrl, FindInsertAndPath)
 {
@@ -38,8 +29,7 @@ TEST(DatasetTreeCtrl, FindInsertAndPath)
     EXPECT_EQ(tree.GetDataSetFullName(nullptr), "");
 
     std::string name;
-    prompter.ExpectMessage("Select one", platform::BoxAnswer::Ok,
-                           AppBox());
+    prompter.ExpectMessage("Select one", platform::BoxAnswer::Ok, kAppOkBox);
     EXPECT_EQ(tree.GetDataSetPath("Select one", name), "");
 
     tree.setCurrentItem(alpha);

@@ -4,7 +4,6 @@
 #include "guidataset/dataset/ComboBoxTipDataSets.h"
 #include "host/util/TWDataSet.h"
 
-#include "PickerTestItems.h"
 #include "PickerTestProject.h"
 
 #include <QString>

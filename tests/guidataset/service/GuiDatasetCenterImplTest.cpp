@@ -78,10 +78,6 @@ public:
 
 const ScriptedPrompter::MessageCheck kAppBox{BoxKind::Application, std::nullopt,
                                              BoxIcon::Exclamation, BoxButtons::Ok};
-const ScriptedPrompter::MessageCheck kQuestion{BoxKind::Captioned, "Tarnwick Workstation",
-                                               BoxIcon::Question, BoxButtons::YesNo};
-const ScriptedPrompter::MessageCheck kNotice{BoxKind::Captioned, "Tarnwick Workstation",
-                                             BoxIcon::Information, BoxButtons::Ok};
 
 class DatasetServiceTest : public ::testing::Test {
 protected:
@@ -181,7 +177,7 @@ TEST_F(DatasetServiceTest, NewDialogAsksAgainOnARefusedNameAndCancelEmptiesTheNa
     twtest::ModalDriver driver;
     prompter.ExpectMessage("The DataFolder's name can't include any of the following characters\n\t"
                            " \\ / : * ? \" < > |",
-                           BoxAnswer::Ok, kNotice);
+                           BoxAnswer::Ok, twtest::kNoticeBox);
     driver.Expect([](QDialog& d) {
         for (const char* entered : {"bad:name", "Gamma"}) {
             twtest::ModalDriver::FillText(d, kIdcDataSetNewName, entered);
@@ -226,7 +222,7 @@ TEST_F(DatasetServiceTest, LinkingAnOutsideFolderOnceShowsItAndTwiceChangesNothi
 
     // Deleting a linked DataFolder removes its folder and its link.
     prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::Yes,
-                           kQuestion);
+                           twtest::kQuestionBox);
     std::string path = folder;
     EXPECT_EQ(service->DoDeleteDataSet(path, fileSystem, nullptr), 1);
     EXPECT_FALSE(temp.Exists("outside/Lab"));
@@ -285,12 +281,12 @@ TEST_F(DatasetServiceTest, DeletionRefusesInOrderThenAsks)
 
     MakeCurrent("Local default");
     prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::No,
-                           kQuestion);
+                           twtest::kQuestionBox);
     EXPECT_EQ(service->DoDeleteDataSet(alpha, fileSystem, nullptr), 0);
     EXPECT_TRUE(temp.Exists("project/DataFolders/Alpha"));
 
     prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::Yes,
-                           kQuestion);
+                           twtest::kQuestionBox);
     EXPECT_EQ(service->DoDeleteDataSet(alpha, fileSystem, nullptr), 1);
     EXPECT_FALSE(temp.Exists("project/DataFolders/Alpha"));
     EXPECT_EQ(events->Count(kActionDataFolderDeleted), 1);

@@ -13,6 +13,7 @@
 
 namespace fs = std::filesystem;
 using registrytest::TestFolder;
+using registrytest::WriteFile;
 
 namespace {
 
@@ -97,7 +98,7 @@ TEST_F(CBaselineTest, FolderThatIsNoProjectOpensOnlyWhenCreationIsAsked)
     EXPECT_EQ(CBaseline::Instance(), nullptr);
     EXPECT_TRUE(m_recorder.events.empty());
 
-    registrytest::WriteFile(m_tmp.Path("file"), "x");
+    WriteFile(m_tmp.Path("file"), "x");
     EXPECT_FALSE(CBaseline::Open(m_tmp.Path("file") + "/proj", true));
     EXPECT_TRUE(m_recorder.events.empty());
 

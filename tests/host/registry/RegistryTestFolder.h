@@ -21,15 +21,13 @@ public:
         m_dir.MakeDir(name);
         return m_dir / (name + '/');
     }
-    void WriteFile(const std::string& name, const std::string& bytes) const { m_dir.WriteFile(name, bytes); }
 
 private:
     twtest::TempDir m_dir;
 };
 
-// Whole file as bytes; empty when it cannot be read.
-std::string ReadFile(const std::string& path);
-// Writes bytes as they are to an absolute path.
-void WriteFile(const std::string& path, const std::string& bytes);
+// Whole file by absolute path; empty when it cannot be read.
+inline std::string ReadFile(const std::string& path) { return twtest::ReadBytes(path); }
+inline void WriteFile(const std::string& path, const std::string& bytes) { twtest::WriteBytes(path, bytes); }
 
 } // namespace registrytest

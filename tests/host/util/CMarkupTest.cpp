@@ -8,69 +8,18 @@ using twtest::TempDir;
 
 namespace {
 
-// The lock writer's walk over a descriptor: find or add the root, step in,
-// find or add IsLocked, set its text, save.
-void WriteLock(const std::string& file, bool locked)
-{
-    CMarkup xml;
-    xml.Load(file);
-    if (!xml.FindElem("DatasetDesc"))
-        xml.AddElem("DatasetDesc");
-    xml.IntoElem();
-    if (!xml.FindElem("IsLocked"))
-        xml.AddElem("IsLocked");
-    xml.SetElemContent(locked ? "True" : "False");
-    xml.Save(file);
-}
-
-std::string ReadLock(const std::string& file)
-{
-    CMarkup xml;
-    if (xml.Load(file) && xml.FindElem("DatasetDesc") && xml.IntoElem() && xml.FindElem("IsLocked"))
-        return xml.GetElemContent();
-    return "<none>";
-}
-
-TEST(CMarkup, BuiltFromScratchSavesTheExactCompactText)
+TEST(CMarkup, NotXmlEmptyOrAFolderLoadsNothing)
 {
     TempDir dir;
-    CMarkup xml;
-    ASSERT_TRUE(xml.AddElem("DatasetDesc"));
-    ASSERT_TRUE(xml.IntoElem());
-    ASSERT_TRUE(xml.AddElem("Creater", "u"));
-    ASSERT_TRUE(xml.AddElem("IsLocked", "True"));
-    ASSERT_TRUE(xml.Save(dir / "TheDataset.Desc"));
-    EXPECT_EQ(twtest::ReadBytes(dir / "TheDataset.Desc"),
-              "<DatasetDesc><Creater>u</Creater><IsLocked>True</IsLocked></DatasetDesc>");
-}
-
-TEST(CMarkup, LockWriterKeepsOtherElementsInPlaceAndOrder)
-{
-    TempDir dir;
-    const std::string file = dir / "TheDataset.Desc";
-    twtest::WriteBytes(file, "<DatasetDesc><Creater>ann</Creater><Desc>a\xE2\x82\xAC&amp;b</Desc></DatasetDesc>");
-    WriteLock(file, true);
-    WriteLock(file, false);
-    EXPECT_EQ(ReadLock(file), "False");
-    EXPECT_EQ(twtest::ReadBytes(file),
-              "<DatasetDesc><Creater>ann</Creater><Desc>a\xE2\x82\xAC&amp;b</Desc><IsLocked>False</IsLocked></DatasetDesc>");
-}
-
-TEST(CMarkup, NotXmlOrMissingFileLoadsEmptyAndIsReplacedByAFreshDescriptor)
-{
-    TempDir dir;
-    const std::string file = dir / "TheDataset.Desc";
     for (const char* junk : {"this is not xml", "", "<DatasetDesc><IsLocked>True</DatasetDesc>"}) {
-        twtest::WriteBytes(file, junk);
+        twtest::WriteBytes(dir / "TheDataset.Desc", junk);
         CMarkup xml;
-        EXPECT_FALSE(xml.Load(file)) << junk;
+        EXPECT_FALSE(xml.Load(dir / "TheDataset.Desc")) << junk;
         EXPECT_EQ(xml.GetDoc(), "");
         EXPECT_FALSE(xml.FindElem());
     }
-    WriteLock(file, true);
-    EXPECT_EQ(twtest::ReadBytes(file), "<DatasetDesc><IsLocked>True</IsLocked></DatasetDesc>");
-    EXPECT_EQ(ReadLock(dir / "missing.Desc"), "<none>");
-    EXPECT_FALSE(CMarkup().Load(dir / "")) << "a folder is not a descriptor";
+    EXPECT_FALSE(CMarkup().Load(dir / "missing.Desc"));
+    EXPECT_FALSE(CMarkup().Load(dir / ""));
 }
 
 TEST(CMarkup, CursorFindsSiblingsInOrderAndAddsAfterTheCurrentOne)

@@ -66,9 +66,6 @@ protected:
     std::unique_ptr<TWFileSystem> fileSystem;
 };
 
-const ScriptedPrompter::MessageCheck kNotice{platform::BoxKind::Captioned, "Tarnwick Workstation",
-                                             platform::BoxIcon::Information, platform::BoxButtons::Ok};
-
 TEST_F(NewDataFolderDialogTest, AcceptedNameCreatesFolderAndDescriptorAndAnnouncesIt)
 {
     CDovrelDataSetNew dialog(fileSystem.get(), "");
@@ -103,7 +100,7 @@ TEST_F(NewDataFolderDialogTest, RefusalsComeInOrderAndKeepTheDialogOpen)
         {"aLPHA", "The DataFolder already exists."},
     };
     for (const auto& c : cases)
-        prompter.ExpectMessage(c.second, BoxAnswer::Ok, kNotice);
+        prompter.ExpectMessage(c.second, BoxAnswer::Ok, twtest::kNoticeBox);
 
     CDovrelDataSetNew dialog(fileSystem.get(), "");
     driver.Expect([&](QDialog& d) {
@@ -130,7 +127,7 @@ TEST_F(NewDataFolderDialogTest, RefusalsComeInOrderAndKeepTheDialogOpen)
 TEST_F(NewDataFolderDialogTest, FolderThatCannotBeMadeClosesWithCancel)
 {
     ASSERT_TRUE(temp.WriteFile("plain.txt", "not a folder"));
-    prompter.ExpectMessage("The system failed to create the DataFolder.", BoxAnswer::Ok, kNotice);
+    prompter.ExpectMessage("The system failed to create the DataFolder.", BoxAnswer::Ok, twtest::kNoticeBox);
     CDovrelDataSetNew dialog(fileSystem.get(), temp / "plain.txt/");
     EXPECT_EQ(Enter(dialog, "Lab"), QDialog::Rejected);
     EXPECT_TRUE(dialog.GetNewName().empty());

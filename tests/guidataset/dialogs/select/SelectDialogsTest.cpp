@@ -33,11 +33,6 @@ using twtest::ScriptedPrompter;
 
 namespace {
 
-const ScriptedPrompter::MessageCheck kNotice{platform::BoxKind::Captioned, "Tarnwick Workstation",
-                                             platform::BoxIcon::Information, platform::BoxButtons::Ok};
-const ScriptedPrompter::MessageCheck kPlain{platform::BoxKind::Application, std::nullopt,
-                                            std::nullopt, platform::BoxButtons::Ok};
-
 QTreeView* ListOf(QDialog& dialog)
 {
     return platform::Control<QTreeView>(&dialog, kIdcSelectDatasetList);
@@ -142,7 +137,7 @@ TEST_F(SelectDialogsTest, SelectDatasetHandsBackNameBriefAndPathOnlyOnOk)
     EXPECT_EQ(name + path + brief, "npb");
 
     // OK without a row stays open; the linked DataFolder comes back by path.
-    prompter.ExpectMessage("Please select a DataFolder.", BoxAnswer::Ok, kNotice);
+    prompter.ExpectMessage("Please select a DataFolder.", BoxAnswer::Ok, twtest::kNoticeBox);
     driver.Expect([](QDialog& dialog) {
         ListOf(dialog)->selectionModel()->clearSelection();
         ModalDriver::Click(dialog, kIdcSelectDatasetOk);
@@ -195,46 +190,23 @@ TEST_F(SelectDialogsTest, AcceptedChoiceBecomesCurrentAndCancelChangesNothing)
     EXPECT_EQ(bar.GetLBText(bar.GetCurSel()), "Beta");
 }
 
-// Records where each folder browser starts.
-class BrowseRecorder final : public platform::Prompter {
-public:
-    BrowseRecorder() { m_previous = platform::Prompter::Install(this); }
-    ~BrowseRecorder() override { platform::Prompter::Install(m_previous); }
-    platform::BoxAnswer Message(const platform::MessageRequest& r) override
-    {
-        ADD_FAILURE() << "unexpected message " << r.text;
-        return BoxAnswer::Ok;
-    }
-    std::vector<std::string> ChooseFiles(const platform::FileRequest&) override { return {}; }
-    std::string BrowseFolder(const platform::FolderRequest& request) override
-    {
-        titles.push_back(request.title);
-        starts.push_back(request.folder);
-        return answer;
-    }
-    bool InputText(const platform::InputRequest&, std::string&) override { return false; }
-
-    std::string answer;
-    std::vector<std::string> titles, starts;
-
-private:
-    platform::Prompter* m_previous = nullptr;
-};
-
 TEST_F(SelectDialogsTest, BrowsedExportFolderIsRememberedByTheNextDialog)
 {
-    BrowseRecorder browse;
-    browse.answer = temp / "chosen";
+    const std::string chosen = temp / "chosen";
     const std::string before = CDovrelDataSetSaveAs::RememberedFolder();
+    prompter.ExpectFolder(chosen).ExpectFolder(chosen);
     for (int i = 0; i < 2; ++i) {
         CDovrelDataSetSaveAs dialog(fileSystem);
         dialog.show();
         ASSERT_TRUE(ModalDriver::Click(dialog, kIdcDataSetSaveAsBrowse));
-        EXPECT_EQ(ModalDriver::Text(dialog, kIdcDataSetSaveAsFolder), browse.answer);
+        EXPECT_EQ(ModalDriver::Text(dialog, kIdcDataSetSaveAsFolder), chosen);
     }
-    EXPECT_EQ(browse.titles, (std::vector<std::string>(2, "Select Folder.")));
-    EXPECT_EQ(browse.starts, (std::vector<std::string>{before, browse.answer}));
-
+    ASSERT_EQ(prompter.log.size(), 2u);
+    // A folder browser's log entry holds its title and the folder it starts in.
+    EXPECT_EQ(prompter.log[0].caption, "Select Folder.");
+    EXPECT_EQ(prompter.log[1].caption, "Select Folder.");
+    EXPECT_EQ(prompter.log[0].text, before);
+    EXPECT_EQ(prompter.log[1].text, chosen);
 }
 
 TEST_F(SelectDialogsTest, ExportChecksItsInputsAndCopiesTheDataFolderIntoAFolderOfItsName)
@@ -242,8 +214,8 @@ TEST_F(SelectDialogsTest, ExportChecksItsInputsAndCopiesTheDataFolderIntoAFolder
     ASSERT_TRUE(temp.WriteFile("project/DataFolders/Alpha/LiveConfig/r1.config", "hostname r1\r\n"));
     ASSERT_TRUE(temp.MakeDir("out"));
 
-    prompter.ExpectMessage("Please enter or select a DataFolder path.", BoxAnswer::Ok, kNotice)
-        .ExpectMessage("The path does not exist.", BoxAnswer::Ok, kNotice);
+    prompter.ExpectMessage("Please enter or select a DataFolder path.", BoxAnswer::Ok, twtest::kNoticeBox)
+        .ExpectMessage("The path does not exist.", BoxAnswer::Ok, twtest::kNoticeBox);
     driver.Expect([this](QDialog& dialog) {
         EXPECT_EQ(ModalDriver::Text(dialog, kIdcDataSetSaveAsName), "Alpha");
         ModalDriver::FillText(dialog, kIdcDataSetSaveAsFolder, "  ");
@@ -275,7 +247,7 @@ TEST_F(SelectDialogsTest, ExportToATargetThatCannotBeCreatedIsReportedAndTouches
     const std::string target = temp / "blocker/Alpha";
     prompter.ExpectMessage("The export folder \"" + target + "\" cannot be created: " +
                                std::make_error_code(std::errc::not_a_directory).message() + ".",
-                           BoxAnswer::Ok, kPlain);
+                           BoxAnswer::Ok, twtest::kAppOkBox);
     driver.Expect([this](QDialog& dialog) {
         ModalDriver::FillText(dialog, kIdcDataSetSaveAsFolder, temp / "blocker");
         ModalDriver::Click(dialog, kIdcDataSetSaveAsOk);
@@ -289,7 +261,7 @@ TEST_F(SelectDialogsTest, ExportToATargetThatCannotBeCreatedIsReportedAndTouches
               1);
 
     // Into itself is refused before a folder is made inside the DataFolder.
-    prompter.ExpectMessage("The DataFolder cannot be exported into itself.", BoxAnswer::Ok, kPlain);
+    prompter.ExpectMessage("The DataFolder cannot be exported into itself.", BoxAnswer::Ok, twtest::kAppOkBox);
     driver.Expect([this](QDialog& dialog) {
         ModalDriver::FillText(dialog, kIdcDataSetSaveAsFolder, PathOf("Alpha"));
         ModalDriver::Click(dialog, kIdcDataSetSaveAsOk);
