@@ -65,7 +65,8 @@ public:
 
     void Line(std::string_view line)
     {
-        const Tokens tokens = CliText::Tokens(line);
+        Tokens& tokens = m_tokens;
+        CliText::Tokens(line, tokens);
         if (tokens.empty()) {
             m_lastWasEntry = false;
             return;
@@ -154,6 +155,7 @@ private:
     }
 
     std::vector<MacEntry>& m_entries;
+    Tokens m_tokens;      // of the current line; kept so that a line costs no allocation
     int m_between = -1;   // columns between type and ports named by the last header; -1 unknown
     bool m_catos = false;
     bool m_lastWasEntry = false;
@@ -179,11 +181,17 @@ const std::vector<std::string>& CCiscoSwitchObj::MacColumns()
 bool CCiscoSwitchObj::ParseMacTable(const std::string& device, int /*source*/, const std::string& dataFolder,
                                     std::string output, const std::string& qualifier)
 {
-    std::vector<TableFile::Row> rows;
-    for (MacEntry& e : ParseMacText(output))
-        rows.push_back({std::move(e.vlan), std::move(e.mac), std::move(e.type), std::move(e.ports)});
-    if (rows.empty())
+    const std::vector<MacEntry> entries = ParseMacText(output);
+    if (entries.empty())
         return false;
     const std::string path = TablePath(dataFolder, &TWFileSystem::GetLiveMacTableFolder, device, qualifier, ".omt");
-    return !path.empty() && TableFile::Write(path, MacColumns(), rows);
+    if (path.empty())
+        return false;
+    // Written straight from the entries, as the route table is.
+    std::string text;
+    text.reserve(32 + entries.size() * 48);
+    TableFile::AppendLine(text, MacColumns(), MacColumns().size());
+    for (const MacEntry& e : entries)
+        TableFile::AppendLine(text, {e.vlan, e.mac, e.type, e.ports});
+    return TableFile::WriteText(path, text);
 }

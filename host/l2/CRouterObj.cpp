@@ -32,9 +32,10 @@ bool IsArpFlag(std::string_view token)
     return token == "*" || token == "+" || token == "#" || token == "D";
 }
 
-bool ParseArpLine(std::string_view line, CRouterObj::ArpEntry& entry)
+// tokens: the caller's vector, reused from line to line.
+bool ParseArpLine(std::string_view line, std::vector<std::string_view>& tokens, CRouterObj::ArpEntry& entry)
 {
-    const auto tokens = CliText::Tokens(line);
+    CliText::Tokens(line, tokens);
     // The address is the first or second token: "Internet 10.0.0.1 ..." or "10.0.0.1 ...".
     std::size_t at = 0;
     if (tokens.size() >= 3 && CliText::IsIPv4(tokens[1]) && !CliText::IsIPv4(tokens[0]) &&
@@ -66,8 +67,9 @@ std::vector<CRouterObj::ArpEntry> CRouterObj::ParseArpText(const std::string& ou
 {
     std::vector<ArpEntry> entries;
     ArpEntry entry;
+    std::vector<std::string_view> tokens;
     for (std::string_view line : CliText::SplitLines(output))
-        if (ParseArpLine(line, entry))
+        if (ParseArpLine(line, tokens, entry))
             entries.push_back(std::move(entry));
     return entries;
 }

@@ -67,28 +67,42 @@ std::vector<std::string_view> CliText::SplitLines(std::string_view text)
 std::vector<std::string_view> CliText::Tokens(std::string_view line)
 {
     std::vector<std::string_view> tokens;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && IsBlank(static_cast<unsigned char>(line[i])))
-            ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !IsBlank(static_cast<unsigned char>(line[i])))
-            ++i;
-        if (i > start)
-            tokens.push_back(line.substr(start, i - start));
-    }
+    Tokens(line, tokens);
     return tokens;
+}
+
+void CliText::Tokens(std::string_view line, std::vector<std::string_view>& tokens)
+{
+    tokens.clear();
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    while (p < end) {
+        while (p < end && IsBlank(static_cast<unsigned char>(*p)))
+            ++p;
+        const char* const start = p;
+        while (p < end && !IsBlank(static_cast<unsigned char>(*p)))
+            ++p;
+        if (p > start)
+            tokens.emplace_back(start, static_cast<std::size_t>(p - start));
+    }
 }
 
 std::vector<std::string_view> CliText::SplitCommas(std::string_view line)
 {
     std::vector<std::string_view> parts;
+    SplitCommas(line, parts);
+    return parts;
+}
+
+void CliText::SplitCommas(std::string_view line, std::vector<std::string_view>& parts)
+{
+    parts.clear();
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = line.find(',', start);
         if (comma == std::string_view::npos) {
             parts.push_back(Trim(line.substr(start)));
-            return parts;
+            return;
         }
         parts.push_back(Trim(line.substr(start, comma - start)));
         start = comma + 1;

@@ -12,8 +12,12 @@ public:
     static std::vector<std::string_view> SplitLines(std::string_view text);
     // Runs of non-blank bytes; every byte up to ' ' counts as blank.
     static std::vector<std::string_view> Tokens(std::string_view line);
+    // The same into a caller's vector (cleared first), which keeps its capacity
+    // from line to line.
+    static void Tokens(std::string_view line, std::vector<std::string_view>& tokens);
     // The line split at commas, each part trimmed.
     static std::vector<std::string_view> SplitCommas(std::string_view line);
+    static void SplitCommas(std::string_view line, std::vector<std::string_view>& parts);
     static std::string_view Trim(std::string_view text);
     static bool IsBlank(unsigned char ch) { return ch <= ' ' || ch == 0x7F; }
 

@@ -3,6 +3,7 @@
 #include "host/netutil/CliText.h"
 #include "host/netutil/TableFile.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -32,28 +33,23 @@ bool IsCodeToken(std::string_view token)
 }
 
 // "O*E2" -> "O E2", "S*" -> "S", "i" "L2" -> "i L2".
-std::string ProtocolFromCodes(const std::vector<std::string_view>& codes)
+void ProtocolFromCodes(const std::string_view* codes, std::size_t count, std::string& protocol)
 {
-    std::string protocol;
-    for (std::string_view code : codes) {
-        std::string word;
-        for (char ch : code) {
+    protocol.clear();
+    bool wordOpen = false;
+    for (std::size_t c = 0; c < count; ++c) {
+        for (char ch : codes[c]) {
             if (IsFlag(ch)) {
-                if (!word.empty()) {
-                    protocol += protocol.empty() ? "" : " ";
-                    protocol += word;
-                    word.clear();
-                }
-            } else {
-                word += ch;
+                wordOpen = false;
+                continue;
             }
+            if (!wordOpen && !protocol.empty())
+                protocol += ' ';
+            protocol += ch;
+            wordOpen = true;
         }
-        if (!word.empty()) {
-            protocol += protocol.empty() ? "" : " ";
-            protocol += word;
-        }
+        wordOpen = false;
     }
-    return protocol;
 }
 
 std::string ClassfulLength(std::string_view address)
@@ -81,15 +77,30 @@ bool ParseDistanceMetric(std::string_view token, Route& route)
     return true;
 }
 
+// Scratch vectors reused from line to line, so a line costs no allocation.
+struct Scratch {
+    std::vector<std::string_view> parts;
+    std::vector<std::string_view> words;
+};
+
+// The first word of a trimmed text.
+std::string_view FirstWord(std::string_view text)
+{
+    std::size_t end = 0;
+    while (end < text.size() && !CliText::IsBlank(static_cast<unsigned char>(text[end])))
+        ++end;
+    return text.substr(0, end);
+}
+
 // Next-hop part of an IOS route line or continuation line: "[110/2] via
 // 10.0.0.2, 00:00:12, Gi0/1", "is directly connected, Vlan10", "is a summary, 00:01:02, Null0".
-bool ParseIosNextHop(std::string_view text, Route& route)
+bool ParseIosNextHop(std::string_view text, Route& route, Scratch& scratch)
 {
-    const auto parts = CliText::SplitCommas(text);
-    if (parts.empty())
-        return false;
+    auto& parts = scratch.parts;
+    auto& head = scratch.words;
+    CliText::SplitCommas(text, parts);
     bool any = false;
-    const auto head = CliText::Tokens(parts[0]);
+    CliText::Tokens(parts[0], head);
     for (std::size_t i = 0; i < head.size(); ++i) {
         if (ParseDistanceMetric(head[i], route)) {
             any = true;
@@ -107,21 +118,22 @@ bool ParseIosNextHop(std::string_view text, Route& route)
     if (!any)
         return false;
     for (std::size_t i = 1; i < parts.size(); ++i) {
-        const auto words = CliText::Tokens(parts[i]);
-        if (words.empty() || words[0].front() == '(')
+        const std::string_view word = FirstWord(parts[i]);
+        if (word.empty() || word.front() == '(')
             continue;
-        if (route.uptime.empty() && CliText::IsUptime(words[0]))
-            route.uptime = std::string(words[0]);
+        if (route.uptime.empty() && CliText::IsUptime(word))
+            route.uptime = std::string(word);
         else if (route.nexthopIf.empty())
-            route.nexthopIf = std::string(words[0]);
+            route.nexthopIf = std::string(word);
     }
     return true;
 }
 
 // NX-OS "*via 10.1.1.1%vrf, Eth1/1, [110/2], 5d18h, ospf-10, intra, tag 5".
-bool ParseNxosVia(std::string_view text, Route& route)
+bool ParseNxosVia(std::string_view text, Route& route, Scratch& scratch)
 {
-    const auto parts = CliText::SplitCommas(text);
+    auto& parts = scratch.parts;
+    CliText::SplitCommas(text, parts);
     std::string_view hop = parts[0];
     const std::size_t percent = hop.find('%');
     if (percent != std::string_view::npos)
@@ -161,14 +173,15 @@ public:
 
     void Line(std::string_view line)
     {
-        const auto tokens = CliText::Tokens(line);
+        auto& tokens = m_tokens;
+        CliText::Tokens(line, tokens);
         if (tokens.empty())
             return;
         const std::string_view trimmed = CliText::Trim(line);
         if (CliText::StartsWithNoCase(trimmed, "Routing Table:")) {
             Flush();
             m_vrf = std::string(CliText::Trim(trimmed.substr(14)));
-            m_template.reset();
+            m_hasTemplate = false;
             return;
         }
         if (CliText::StartsWithNoCase(trimmed, "IP Route Table for VRF")) {
@@ -177,20 +190,20 @@ public:
             if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
                 name = name.substr(1, name.size() - 2);
             m_vrf = std::string(name);
-            m_template.reset();
+            m_hasTemplate = false;
             return;
         }
         if (NxosLine(trimmed, tokens) || SubnetHeader(trimmed, tokens) || Continuation(trimmed, tokens) ||
             IosRoute(line, tokens))
             return;
         Flush();
-        m_template.reset();
+        m_hasTemplate = false;
     }
 
     void Flush()
     {
-        if (m_awaitingNextHop && m_template)
-            m_routes.push_back(*m_template);
+        if (m_awaitingNextHop && m_hasTemplate)
+            m_routes.push_back(m_template);
         m_awaitingNextHop = false;
     }
 
@@ -203,12 +216,11 @@ private:
             if (!CliText::IsIPv4Prefix(first.substr(0, first.size() - 1), &address, &length))
                 return false;
             Flush();
-            Route route;
-            route.vrf = m_vrf;
-            route.network = std::string(address);
-            route.prefixLength = std::string(length);
-            m_nxosPrefix = route;
-            m_template.reset();
+            m_nxosPrefix = Route{};
+            m_nxosPrefix->vrf = m_vrf;
+            m_nxosPrefix->network = std::string(address);
+            m_nxosPrefix->prefixLength = std::string(length);
+            m_hasTemplate = false;
             return true;
         }
         std::string_view body = trimmed;
@@ -216,38 +228,40 @@ private:
             body.remove_prefix(1);
         if (!m_nxosPrefix || !CliText::StartsWithNoCase(body, "via "))
             return false;
-        Route route = *m_nxosPrefix;
-        if (ParseNxosVia(body.substr(4), route))
-            m_routes.push_back(std::move(route));
+        m_routes.push_back(*m_nxosPrefix);
+        if (!ParseNxosVia(body.substr(4), m_routes.back(), m_scratch))
+            m_routes.pop_back();
         return true;
     }
 
     bool SubnetHeader(std::string_view trimmed, const std::vector<std::string_view>& tokens)
     {
-        if (tokens.size() < 3 || CliText::FindNoCase(trimmed, "subnetted") == std::string_view::npos)
+        if (tokens.size() < 3)
             return false;
+        // The cheap test of the first tokens goes first: route lines start with a code.
         std::string_view length;
-        if (CliText::IsIPv4Prefix(tokens[0], nullptr, &length)) {
-            m_headerLength = std::string(length);
-        } else if (CliText::IsIPv4(tokens[0]) && CliText::MaskLength(tokens[1]) >= 0) {
-            m_headerLength = std::to_string(CliText::MaskLength(tokens[1]));
-        } else {
+        int maskLength = -1;
+        if (!CliText::IsIPv4Prefix(tokens[0], nullptr, &length) &&
+            !(CliText::IsIPv4(tokens[0]) && (maskLength = CliText::MaskLength(tokens[1])) >= 0))
             return false;
-        }
+        if (CliText::FindNoCase(trimmed, "subnetted") == std::string_view::npos)
+            return false;
+        m_headerLength = maskLength >= 0 ? std::to_string(maskLength) : std::string(length);
         Flush();
-        m_template.reset();
+        m_hasTemplate = false;
         return true;
     }
 
     bool Continuation(std::string_view trimmed, const std::vector<std::string_view>& tokens)
     {
-        if (!m_template || tokens[0].front() != '[')
+        if (!m_hasTemplate || tokens[0].front() != '[')
             return false;
-        Route route = *m_template;
-        if (!ParseIosNextHop(trimmed, route))
+        m_routes.push_back(m_template);
+        if (!ParseIosNextHop(trimmed, m_routes.back(), m_scratch)) {
+            m_routes.pop_back();
             return false;
+        }
         m_awaitingNextHop = false;
-        m_routes.push_back(std::move(route));
         return true;
     }
 
@@ -258,44 +272,49 @@ private:
             ++k;
         if (k == 0 || k >= tokens.size())
             return false;
-        Route route;
+        std::string prefixLength;
         std::string_view address, length;
         std::string_view last = tokens[k];
         if (CliText::IsIPv4Prefix(tokens[k], &address, &length)) {
-            route.prefixLength = std::string(length);
+            prefixLength = std::string(length);
         } else if (CliText::IsIPv4(tokens[k])) {
             address = tokens[k];
-            if (k + 1 < tokens.size() && CliText::MaskLength(tokens[k + 1]) >= 0) {
-                route.prefixLength = std::to_string(CliText::MaskLength(tokens[k + 1]));
+            const int maskLength = k + 1 < tokens.size() ? CliText::MaskLength(tokens[k + 1]) : -1;
+            if (maskLength >= 0) {
+                prefixLength = std::to_string(maskLength);
                 last = tokens[k + 1];
             } else {
-                route.prefixLength = m_headerLength.empty() ? ClassfulLength(address) : m_headerLength;
+                prefixLength = m_headerLength.empty() ? ClassfulLength(address) : m_headerLength;
             }
         } else {
             return false;
         }
         Flush();
-        route.protocol = ProtocolFromCodes({tokens.begin(), tokens.begin() + static_cast<long>(k)});
-        route.vrf = m_vrf;
-        route.network = std::string(address);
-        m_template = route;
+        // Only these four fields of the template are ever set; the others stay empty.
+        ProtocolFromCodes(tokens.data(), k, m_template.protocol);
+        m_template.vrf = m_vrf;
+        m_template.network.assign(address);
+        m_template.prefixLength = prefixLength;
+        m_hasTemplate = true;
         const std::string_view rest = CliText::Trim(RestAfter(line, last));
         if (rest.empty()) {
             // The next hops follow on continuation lines (long network texts wrap).
             m_awaitingNextHop = true;
             return true;
         }
-        if (ParseIosNextHop(rest, route))
-            m_routes.push_back(std::move(route));
-        else
-            m_routes.push_back(*m_template);
+        m_routes.push_back(m_template);
+        // A rest that names no next hop leaves the route as the template.
+        ParseIosNextHop(rest, m_routes.back(), m_scratch);
         return true;
     }
 
     std::vector<Route>& m_routes;
+    std::vector<std::string_view> m_tokens;
+    Scratch m_scratch;
     std::string m_vrf;
     std::string m_headerLength;
-    std::optional<Route> m_template;     // network of the last IOS route line
+    Route m_template;                    // network of the last IOS route line, when m_hasTemplate
+    bool m_hasTemplate = false;
     std::optional<Route> m_nxosPrefix;   // prefix line of the NX-OS via lines below it
     bool m_awaitingNextHop = false;
 };
@@ -307,9 +326,25 @@ RoutingTable::RoutingTable(std::string device) : m_device(std::move(device)) {}
 bool RoutingTable::ParseCmdString(const std::string& output)
 {
     m_routes.clear();
+    // Every row comes from a line of its own and route lines are long, so
+    // this bounds the rows of a real table; reserving it spares a big table
+    // the copies of a growing vector, and noise of short lines reserves little.
+    const auto lines = static_cast<std::size_t>(std::count(output.begin(), output.end(), '\n'));
+    m_routes.reserve(std::min(lines, output.size() / 32) + 1);
     RouteParser parser(m_routes);
-    for (std::string_view line : CliText::SplitLines(output))
+    // Lines as CliText::SplitLines cuts them, without holding them all.
+    const std::string_view text(output);
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         parser.Line(line);
+        start = next;
+    }
     parser.Flush();
     return !m_routes.empty();
 }
@@ -326,10 +361,13 @@ bool RoutingTable::SaveRTData(const std::string& path) const
 {
     if (m_routes.empty())
         return false;
-    std::vector<TableFile::Row> rows;
-    rows.reserve(m_routes.size());
+    // Written straight from the routes: a big table copied into rows first
+    // would cost more than parsing it.
+    std::string text;
+    text.reserve(96 + m_routes.size() * 72);
+    TableFile::AppendLine(text, Columns(), Columns().size());
     for (const Route& r : m_routes)
-        rows.push_back({r.protocol, r.vrf, r.network, r.prefixLength, r.distance, r.metric, r.nexthopIp,
-                        r.nexthopIf, r.uptime});
-    return TableFile::Write(path, Columns(), rows);
+        TableFile::AppendLine(text, {r.protocol, r.vrf, r.network, r.prefixLength, r.distance, r.metric,
+                                     r.nexthopIp, r.nexthopIf, r.uptime});
+    return TableFile::WriteText(path, text);
 }

@@ -15,10 +15,12 @@ public:
     // Writes header and rows through a temporary file in the same folder that
     // is renamed over path, creating the folder when needed. A row shorter than
     // the header is padded with empty cells, a longer one cut. False (and the
-    // old file untouched) when the folder or file cannot be written.
+    // old file untouched) when the folder or file cannot be written. While a
+    // FileWriteBatch is open on this thread the bytes are held back until it closes.
     static bool Write(const std::string& path, const Row& header, const std::vector<Row>& rows);
     // The same file built by the caller, for tables too big to copy into
-    // rows first: AppendLine for the header and each row, then WriteText.
+    // rows first: AppendLine for the header and for each row (with as many
+    // cells as the header), then WriteText.
     static void AppendLine(std::string& text, const Row& row, std::size_t columns);
     static void AppendLine(std::string& text, std::initializer_list<std::string_view> cells);
     static bool WriteText(const std::string& path, const std::string& text);
