@@ -5,6 +5,7 @@
 #include "host/util/TWFileSystem.h"
 
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -193,5 +194,5 @@ bool CCiscoSwitchObj::ParseMacTable(const std::string& device, int /*source*/, c
     TableFile::AppendLine(text, MacColumns(), MacColumns().size());
     for (const MacEntry& e : entries)
         TableFile::AppendLine(text, {e.vlan, e.mac, e.type, e.ports});
-    return TableFile::WriteText(path, text);
+    return TableFile::WriteText(path, std::move(text));
 }

@@ -369,5 +369,5 @@ bool RoutingTable::SaveRTData(const std::string& path) const
     for (const Route& r : m_routes)
         TableFile::AppendLine(text, {r.protocol, r.vrf, r.network, r.prefixLength, r.distance, r.metric,
                                      r.nexthopIp, r.nexthopIf, r.uptime});
-    return TableFile::WriteText(path, text);
+    return TableFile::WriteText(path, std::move(text));
 }

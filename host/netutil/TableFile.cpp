@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -73,10 +74,10 @@ bool TableFile::Write(const std::string& path, const Row& header, const std::vec
     AppendLine(text, header, header.size());
     for (const Row& row : rows)
         AppendLine(text, row, header.size());
-    return WriteText(path, text);
+    return WriteText(path, std::move(text));
 }
 
-bool TableFile::WriteText(const std::string& path, const std::string& text)
+bool TableFile::WriteText(const std::string& path, std::string text)
 {
     if (path.empty())
         return false;
@@ -87,7 +88,7 @@ bool TableFile::WriteText(const std::string& path, const std::string& text)
         if (!fs::is_directory(target.parent_path(), ec))
             return false;
     }
-    return FileWriteBatch::Write(path, text);
+    return FileWriteBatch::Write(path, std::move(text));
 }
 
 bool TableFile::Read(const std::string& path, Row& header, std::vector<Row>& rows)

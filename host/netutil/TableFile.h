@@ -23,7 +23,7 @@ public:
     // cells as the header), then WriteText.
     static void AppendLine(std::string& text, const Row& row, std::size_t columns);
     static void AppendLine(std::string& text, std::initializer_list<std::string_view> cells);
-    static bool WriteText(const std::string& path, const std::string& text);
+    static bool WriteText(const std::string& path, std::string text);
     // Reads a file written by Write (LF-only line ends are accepted too).
     // False when it cannot be read or holds no header line.
     static bool Read(const std::string& path, Row& header, std::vector<Row>& rows);

@@ -2,6 +2,8 @@
 
 #include "platform/core/Paths.h"
 
+#include <utility>
+
 namespace {
 
 thread_local FileWriteBatch* t_open = nullptr;
@@ -27,12 +29,12 @@ FileWriteBatch::~FileWriteBatch()
     t_open = nullptr;
 }
 
-bool FileWriteBatch::Write(const std::string& path, std::string_view bytes)
+bool FileWriteBatch::Write(const std::string& path, std::string bytes)
 {
     if (path.empty())
         return false;
     if (t_open) {
-        t_open->Keep(path, bytes);
+        t_open->Keep(path, std::move(bytes));
         return true;
     }
     return platform::AtomicWriteFile(path, bytes);
@@ -46,11 +48,11 @@ const std::string* FileWriteBatch::Pending(const std::string& path)
     return it == t_open->m_pending.end() ? nullptr : &it->second;
 }
 
-void FileWriteBatch::Keep(const std::string& path, std::string_view bytes)
+void FileWriteBatch::Keep(const std::string& path, std::string bytes)
 {
     std::string& kept = m_pending[path];
     m_pendingBytes = m_pendingBytes - kept.size() + bytes.size();
-    kept.assign(bytes);
+    kept = std::move(bytes);
     if (m_pendingBytes > kMaxPendingBytes)
         Flush();
 }

@@ -7,7 +7,6 @@
 // opened inside another joins it: the outer one writes everything.
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <unordered_map>
 
 class FileWriteBatch {
@@ -20,7 +19,7 @@ public:
     // Replaces path with bytes: held back while a batch is open on this
     // thread, written at once (through a temporary renamed over the old file)
     // otherwise. False when an immediate write fails.
-    static bool Write(const std::string& path, std::string_view bytes);
+    static bool Write(const std::string& path, std::string bytes);
 
     // The bytes held back for path on this thread, or nullptr.
     static const std::string* Pending(const std::string& path);
@@ -30,7 +29,7 @@ public:
     bool Flush();
 
 private:
-    void Keep(const std::string& path, std::string_view bytes);
+    void Keep(const std::string& path, std::string bytes);
 
     std::unordered_map<std::string, std::string> m_pending;
     std::size_t m_pendingBytes = 0;
