@@ -10,15 +10,13 @@
 #include "host/netutil/RoutingTable.h"
 #include "host/probe/IfTableEntry.h"
 #include "host/probe/TWLiveData.h"
+#include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <set>
-#include <sstream>
 #include <system_error>
 #include <vector>
 
@@ -32,18 +30,6 @@ namespace {
 const char* const kDevice = "parsed";
 // The host's tag for text captured from a CLI session.
 constexpr int kCliCaptureSource = 1021;
-
-bool ReadWhole(const std::string& path, std::string& text)
-{
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
 
 // A scratch folder of its own, removed with the object.
 class ScratchFolder {
@@ -147,7 +133,7 @@ int ParseCommand::Run(const std::string& kind, const std::string& file)
         return kExitUsage;
     }
     std::string output;
-    if (!ReadWhole(file, output)) {
+    if (!TWDataSet::GetFileContent(file, output)) {
         m_err << "The file '" << file << "' cannot be read.\n";
         return kExitFailed;
     }
@@ -158,7 +144,7 @@ int ParseCommand::Run(const std::string& kind, const std::string& file)
     }
     const std::string table = WriteTable(kind, output, scratch.Path());
     std::string text;
-    if (table.empty() || !ReadWhole(table, text)) {
+    if (table.empty() || !TWDataSet::GetFileContent(table, text)) {
         m_err << "No " << kind << " table in '" << file << "'.\n";
         return kExitFailed;
     }

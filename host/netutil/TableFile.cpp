@@ -3,10 +3,9 @@
 #include "host/netutil/CliText.h"
 #include "host/util/CFileName.h"
 #include "host/util/FileWriteBatch.h"
+#include "host/util/TWDataSet.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 #include <utility>
 
@@ -98,14 +97,8 @@ bool TableFile::Read(const std::string& path, Row& header, std::vector<Row>& row
     std::string text;
     if (const std::string* pending = FileWriteBatch::Pending(path)) {
         text = *pending;
-    } else {
-        std::error_code ec;
-        if (!fs::is_regular_file(path, ec))
-            return false;
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            return false;
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } else if (!TWDataSet::GetFileContent(path, text)) {
+        return false;
     }
     const auto lines = CliText::SplitLines(text);
     if (lines.empty() || lines.front().empty())
