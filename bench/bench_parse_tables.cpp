@@ -11,6 +11,7 @@
 #include "host/netutil/RoutingTable.h"
 #include "host/util/FileWriteBatch.h"
 #include "host/util/TWFileSystem.h"
+#include "platform/core/HeapTuning.h"
 
 #include <benchmark/benchmark.h>
 
@@ -441,6 +442,8 @@ BENCHMARK(BM_GrepMac)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTi
 
 int main(int argc, char** argv)
 {
+    // As the workstation and twdata do at start-up.
+    platform::KeepLargeBlocksForReuse();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -4,6 +4,7 @@
 // to a file of its own. Prints the ratios and the process's peak RSS.
 #include "guidataset/showcmd/core/SplitShowCmds.h"
 #include "host/util/TWFileSystem.h"
+#include "platform/core/HeapTuning.h"
 
 #include <benchmark/benchmark.h>
 
@@ -194,6 +195,8 @@ BENCHMARK(BM_ImportAgainstAwk)->Arg(5)->Iterations(1)->UseRealTime()->Unit(bench
 
 int main(int argc, char** argv)
 {
+    // As the workstation and twdata do at start-up.
+    platform::KeepLargeBlocksForReuse();
     SetUpProject();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

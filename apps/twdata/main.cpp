@@ -1,6 +1,7 @@
 // twdata: the DataFolder service of Tarnwick Workstation for scripts and cron
 // jobs. The service's picker is a widget, so a QApplication runs without a window.
 #include "apps/twdata/TwDataCli.h"
+#include "platform/core/HeapTuning.h"
 
 #include <QApplication>
 #include <QtGlobal>
@@ -22,6 +23,7 @@ void KeepSeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QStr
 
 int main(int argc, char** argv)
 {
+    platform::KeepLargeBlocksForReuse();
     const char* platformName = std::getenv("QT_QPA_PLATFORM");
     if (!platformName || !*platformName)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -5,6 +5,7 @@
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/SampleProject.h"
 
+#include "platform/core/HeapTuning.h"
 #include "platform/core/Prompter.h"
 #include "platform/qt/QtPrompter.h"
 
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    platform::KeepLargeBlocksForReuse();
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Tarnwick");
     QApplication::setApplicationName("Workstation");
