@@ -1,6 +1,7 @@
 // Lists the ".config" files of one device filter in a DataFolder holding
 // 100,000 files, and times the same search done by find(1) as the baseline.
 // Run: bench_list_kind_files [--benchmark_...]; the ratio is printed at the end.
+#include "bench/support/RunTimeReporter.h"
 #include "guidataset/dataset/core/DataKind.h"
 #include "guidataset/dataset/core/DataKindFiles.h"
 #include "platform/core/DirEntry.h"
@@ -67,8 +68,6 @@ BenchFolder& Folder()
     return folder;
 }
 
-double g_oursNs = 0;
-double g_findNs = 0;
 
 void BM_ListDataKindFiles(benchmark::State& state)
 {
@@ -95,25 +94,6 @@ void BM_FindIname(benchmark::State& state)
     }
 }
 
-// Records each benchmark's mean real time per iteration for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.iterations == 0)
-                continue;
-            const double ns = run.real_accumulated_time * 1e9 / static_cast<double>(run.iterations);
-            const std::string name = run.benchmark_name();
-            if (name.rfind("BM_ListDataKindFiles", 0) == 0)
-                g_oursNs = ns;
-            else if (name.rfind("BM_FindIname", 0) == 0)
-                g_findNs = ns;
-        }
-    }
-};
-
 } // namespace
 
 BENCHMARK(BM_ListDataKindFiles)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
@@ -125,12 +105,14 @@ int main(int argc, char** argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     Folder();   // build the folder before anything is timed
-    RatioReporter reporter;
+    RunTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (g_oursNs > 0 && g_findNs > 0) {
+    const double oursNs = reporter.Seconds("BM_ListDataKindFiles") * 1e9;
+    const double findNs = reporter.Seconds("BM_FindIname") * 1e9;
+    if (oursNs > 0 && findNs > 0) {
         std::printf("\nListDataKindFiles %.2f ms, find -iname %.2f ms: ratio ours/find = %.2f "
                     "(target <= 1.50)\n",
-                    g_oursNs / 1e6, g_findNs / 1e6, g_oursNs / g_findNs);
+                    oursNs / 1e6, findNs / 1e6, oursNs / findNs);
     }
     benchmark::Shutdown();
     return 0;

@@ -7,6 +7,7 @@
 // batch and written once per run, as the import does).
 // Prints MB/s of both and the ratio (target: route >= 100 MB/s and at most
 // 5x the grep time). Run: bench_parse_tables [--benchmark_...]
+#include "bench/support/RunTimeReporter.h"
 #include "host/l2/CCiscoSwitchObj.h"
 #include "host/netutil/RoutingTable.h"
 #include "host/util/FileWriteBatch.h"
@@ -302,7 +303,6 @@ void ReadAll(const std::string& path, std::string& text)
 }
 
 // Seconds per run, kept for the summary.
-std::map<std::string, double> g_seconds;
 std::map<std::string, double> g_bytes;
 
 void Record(benchmark::State& state, const std::string& key, double bytes)
@@ -400,36 +400,17 @@ void GrepCount(benchmark::State& state, const std::string& path, const std::stri
 void BM_GrepRoute(benchmark::State& state) { GrepCount(state, Files().RouteLog(), "grep-route"); }
 void BM_GrepMac(benchmark::State& state) { GrepCount(state, Files().MacLog(), "grep-mac"); }
 
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        static const std::pair<const char*, const char*> keys[] = {
-            {"BM_RouteParseAndWrite", "route"}, {"BM_RouteParseOnly", "route-parse"},
-            {"BM_MacParseAndWrite", "mac"},     {"BM_GrepRoute", "grep-route"},
-            {"BM_GrepMac", "grep-mac"}};
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.iterations == 0)
-                continue;
-            for (const auto& [prefix, key] : keys)
-                if (run.benchmark_name().rfind(std::string(prefix) + "/", 0) == 0)
-                    g_seconds[key] = run.real_accumulated_time / static_cast<double>(run.iterations);
-        }
-    }
-};
-
-double MBps(const std::string& key)
+// ours and grep: benchmark function and its bytes' key.
+void PrintRatio(const RunTimeReporter& times, const char* what, const std::pair<const char*, const char*>& ours,
+                const std::pair<const char*, const char*>& grep, const char* target)
 {
-    return g_seconds.count(key) && g_seconds[key] > 0 ? g_bytes[key] / (1 << 20) / g_seconds[key] : 0;
-}
-
-void PrintRatio(const char* what, const std::string& ours, const std::string& grep, const char* target)
-{
-    if (MBps(ours) <= 0 || MBps(grep) <= 0)
+    const double oursSeconds = times.Seconds(ours.first);
+    const double grepSeconds = times.Seconds(grep.first);
+    if (oursSeconds <= 0 || grepSeconds <= 0)
         return;
-    std::printf("%-28s %8.1f MB/s   grep -c . %8.1f MB/s   parse time / grep time %5.2fx %s\n", what, MBps(ours),
-                MBps(grep), g_seconds[ours] / g_seconds[grep], target);
+    const auto mbps = [](const char* key, double seconds) { return g_bytes[key] / (1 << 20) / seconds; };
+    std::printf("%-28s %8.1f MB/s   grep -c . %8.1f MB/s   parse time / grep time %5.2fx %s\n", what,
+                mbps(ours.second, oursSeconds), mbps(grep.second, grepSeconds), oursSeconds / grepSeconds, target);
 }
 
 } // namespace
@@ -448,12 +429,14 @@ int main(int argc, char** argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     Files(); // generate before anything is timed
-    SummaryReporter reporter;
+    RunTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n");
-    PrintRatio("route parse + table file", "route", "grep-route", "(target >= 100 MB/s, <= 5x)");
-    PrintRatio("route parse only", "route-parse", "grep-route", "");
-    PrintRatio("MAC parse + table file", "mac", "grep-mac", "");
+    const std::pair<const char*, const char*> grepRoute{"BM_GrepRoute", "grep-route"};
+    PrintRatio(reporter, "route parse + table file", {"BM_RouteParseAndWrite", "route"}, grepRoute,
+               "(target >= 100 MB/s, <= 5x)");
+    PrintRatio(reporter, "route parse only", {"BM_RouteParseOnly", "route-parse"}, grepRoute, "");
+    PrintRatio(reporter, "MAC parse + table file", {"BM_MacParseAndWrite", "mac"}, {"BM_GrepMac", "grep-mac"}, "");
     benchmark::Shutdown();
     return 0;
 }
