@@ -2,11 +2,9 @@
 
 #include "guidataset/dataset/ComboBoxTipDataSets.h"
 #include "guidataset/dataset/DataSetItemFill.h"
-#include "host/util/TWDataSet.h"
 #include "platform/qt/ControlId.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 // Wide enough for a dated DataFolder name on the toolbar.
@@ -80,21 +78,10 @@ int CXTPDataSetComboBox::ForceShowDataSet(const std::string& name, CNetworkBase*
     // Before "New..." and "More..." (or before "New..." and the last DataFolder).
     auto beforeLastTwo = [this] { return std::max(0, GetCount() - 2); };
 
-    if (TWDataSet* registry = RegistryOf(network)) {
-        std::vector<tagDataSetInfo*> records;
-        registry->GetAllDataSets(records, true);
-        int inserted = -1;
-        for (tagDataSetInfo* raw : records) {
-            std::unique_ptr<tagDataSetInfo> record(raw);
-            if (inserted >= 0 || !SameDataSetName(record->fullName, name))
-                continue;
-            record->network = network;
-            const std::string text = record->briefName.empty() ? record->fullName : record->briefName;
-            inserted = InsertString(beforeLastTwo(), text);
-            SetItemRecord(inserted, record.release());
-        }
-        if (inserted >= 0)
-            return inserted;
+    if (tagDataSetInfo* record = TakeRegisteredRecord(network, name)) {
+        const int inserted = InsertString(beforeLastTwo(), ShownName(*record));
+        SetItemRecord(inserted, record);
+        return inserted;
     }
     return InsertNewItem(beforeLastTwo(), name, network, network ? kItemProject : kItemNoNetwork,
                          brief);

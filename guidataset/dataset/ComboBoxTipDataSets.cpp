@@ -156,22 +156,11 @@ int ForceShowDataSetItem(CComboBoxTip& combo, const std::string& name, CNetworkB
         return index;
     }
 
-    if (TWDataSet* registry = RegistryOf(network)) {
-        std::vector<tagDataSetInfo*> records;
-        registry->GetAllDataSets(records, true);
-        int inserted = -1;
-        for (tagDataSetInfo* raw : records) {
-            std::unique_ptr<tagDataSetInfo> record(raw);
-            record->network = network;
-            if (inserted >= 0 || !SameDataSetName(record->fullName, name))
-                continue;
-            // Before the two command items at the end of a filled list.
-            const std::string text = record->briefName.empty() ? record->fullName : record->briefName;
-            inserted = combo.InsertString(combo.GetCount() - 2, text);
-            combo.SetItemRecord(inserted, record.release());
-        }
-        if (inserted >= 0)
-            return inserted;
+    if (tagDataSetInfo* record = TakeRegisteredRecord(network, name)) {
+        // Before the two command items at the end of a filled list.
+        const int inserted = combo.InsertString(combo.GetCount() - 2, ShownName(*record));
+        combo.SetItemRecord(inserted, record);
+        return inserted;
     }
     return InsertItemByName(combo, 0, name, network, kItemProject);
 }

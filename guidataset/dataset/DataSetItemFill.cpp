@@ -36,6 +36,29 @@ TWDataSet* RegistryOf(CNetworkBase* network)
     return fileSystem ? fileSystem->GetDataSet() : nullptr;
 }
 
+tagDataSetInfo* TakeRegisteredRecord(CNetworkBase* network, const std::string& name)
+{
+    TWDataSet* registry = RegistryOf(network);
+    if (!registry)
+        return nullptr;
+    std::vector<tagDataSetInfo*> records;
+    registry->GetAllDataSets(records, true);
+    tagDataSetInfo* found = nullptr;
+    for (tagDataSetInfo* raw : records) {
+        std::unique_ptr<tagDataSetInfo> record(raw);
+        if (!found && SameDataSetName(record->fullName, name)) {
+            record->network = network;
+            found = record.release();
+        }
+    }
+    return found;
+}
+
+std::string ShownName(const tagDataSetInfo& record)
+{
+    return record.briefName.empty() ? record.fullName : record.briefName;
+}
+
 int FillDataSetItems(DataSetItemSink& sink, CNetworkBase* network, const char* current,
                      bool limitToEight, bool withNew)
 {
@@ -56,7 +79,7 @@ int FillDataSetItems(DataSetItemSink& sink, CNetworkBase* network, const char* c
     for (tagDataSetInfo* raw : records) {
         std::unique_ptr<tagDataSetInfo> record(raw);
         record->network = network;
-        const std::string text = record->briefName.empty() ? record->fullName : record->briefName;
+        const std::string text = ShownName(*record);
         if (selected < 0 && !currentName.empty() && SameDataSetName(record->fullName, currentName)) {
             selected = sink.AppendItem(text, record.release());
             continue;

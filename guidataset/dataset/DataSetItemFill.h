@@ -31,6 +31,13 @@ TWDataSet* RegistryOf(CNetworkBase* network);
 // A heap record with text as both names (the picker's own items).
 tagDataSetInfo* MakeItemRecord(const std::string& text, int type, CNetworkBase* network);
 
+// The registry's record of the DataFolder named name (caller owns it, network
+// set), or null when the network's registry has none.
+tagDataSetInfo* TakeRegisteredRecord(CNetworkBase* network, const std::string& name);
+
+// What a picker shows for a record: its brief name, else its full name.
+std::string ShownName(const tagDataSetInfo& record);
+
 // Appends the network's DataFolders to sink (which should be empty). current: a
 // DataFolder name, or null/empty for the registry's current DataFolder. Selects
 // the current DataFolder's item, else item 0 when anything was appended.
