@@ -38,7 +38,9 @@ TerminalPrompter::TerminalPrompter(bool assumeYes)
 bool TerminalPrompter::Ask(const std::string& text)
 {
     if (m_assumeYes) {
-        WriteLine(m_err, text);
+        // Shown with its answer, so a question already printed in a report
+        // does not read as asked twice.
+        WriteLine(m_err, text + " [y/N] y (--yes)");
         return true;
     }
     if (!m_interactive) {

@@ -66,7 +66,7 @@ TEST(TerminalPrompter, AsksOnATerminalElseNeedsYes)
     notice.caption = "Tarnwick Workstation";
     notice.text = "The system DataFolder cannot be deleted.";
     EXPECT_EQ(yes.Message(notice), platform::BoxAnswer::Ok);
-    EXPECT_EQ(confirmed.Written(), "Delete?\nThe system DataFolder cannot be deleted.\n");
+    EXPECT_EQ(confirmed.Written(), "Delete? [y/N] y (--yes)\nThe system DataFolder cannot be deleted.\n");
     std::string text;
     EXPECT_FALSE(yes.InputText({}, text));
     EXPECT_TRUE(yes.BrowseFolder({}).empty());
