@@ -1,6 +1,7 @@
 #include "host/util/CMarkup.h"
 
 #include "host/util/TextFile.h"
+#include "host/util/XmlDocText.h"
 #include "platform/core/Paths.h"
 
 #include <sstream>
@@ -8,12 +9,8 @@
 
 namespace {
 
-// Keep comments, declarations and whitespace of a loaded file so that a save
-// changes only what the caller changed.
-constexpr unsigned kParseOptions = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_wconv_attribute |
-                                   pugi::parse_comments | pugi::parse_pi | pugi::parse_declaration |
-                                   pugi::parse_doctype | pugi::parse_ws_pcdata;
-constexpr unsigned kFormat = pugi::format_raw | pugi::format_no_declaration;
+// Inner markup is given back as written: no indentation.
+constexpr unsigned kInnerMarkupFormat = pugi::format_raw | pugi::format_no_declaration;
 
 bool IsElement(const pugi::xml_node& node)
 {
@@ -51,36 +48,24 @@ void CMarkup::Clear()
 
 bool CMarkup::Load(const std::string& path)
 {
-    m_doc.reset();
     std::string bytes;
-    const pugi::xml_parse_result result = TextFile::Read(path, bytes)
-                                              ? m_doc.load_buffer(bytes.data(), bytes.size(), kParseOptions)
-                                              : pugi::xml_parse_result();
-    ResetPos();
-    if (!result || !m_doc.document_element()) {
+    if (!TextFile::Read(path, bytes)) {
         Clear();
         return false;
     }
-    return true;
+    return SetDoc(bytes);
 }
 
 bool CMarkup::SetDoc(const std::string& text)
 {
-    m_doc.reset();
-    const pugi::xml_parse_result result = m_doc.load_buffer(text.data(), text.size(), kParseOptions);
+    const bool loaded = LoadXmlDocText(m_doc, text);
     ResetPos();
-    if (!result || !m_doc.document_element()) {
-        Clear();
-        return false;
-    }
-    return true;
+    return loaded;
 }
 
 std::string CMarkup::GetDoc() const
 {
-    std::ostringstream out;
-    m_doc.save(out, "", kFormat, pugi::encoding_utf8);
-    return out.str();
+    return XmlDocText(m_doc);
 }
 
 bool CMarkup::Save(const std::string& path) const
@@ -163,7 +148,7 @@ std::string CMarkup::GetElemContent() const
     if (hasElements) {
         std::ostringstream out;
         for (pugi::xml_node child : m_current.children())
-            child.print(out, "", kFormat, pugi::encoding_utf8);
+            child.print(out, "", kInnerMarkupFormat, pugi::encoding_utf8);
         return out.str();
     }
     for (pugi::xml_node child : m_current.children())

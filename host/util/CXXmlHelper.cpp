@@ -1,42 +1,26 @@
 #include "host/util/CXXmlHelper.h"
 
-#include "host/util/TextFile.h"
-#include "platform/core/Paths.h"
 #include "host/util/CMarkup.h"
-
-#include <sstream>
-
-namespace {
-
-constexpr unsigned kParseOptions = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_wconv_attribute |
-                                   pugi::parse_comments | pugi::parse_pi | pugi::parse_declaration |
-                                   pugi::parse_doctype | pugi::parse_ws_pcdata;
-constexpr unsigned kFormat = pugi::format_raw | pugi::format_no_declaration;
-
-} // namespace
+#include "host/util/TextFile.h"
+#include "host/util/XmlDocText.h"
+#include "platform/core/Paths.h"
 
 CXXmlHelper::CXXmlHelper() = default;
 CXXmlHelper::~CXXmlHelper() = default;
 
 bool CXXmlHelper::Load(const std::string& path)
 {
-    m_doc.reset();
     std::string bytes;
-    const pugi::xml_parse_result result = TextFile::Read(path, bytes)
-                                              ? m_doc.load_buffer(bytes.data(), bytes.size(), kParseOptions)
-                                              : pugi::xml_parse_result();
-    if (!result || !m_doc.document_element()) {
+    if (!TextFile::Read(path, bytes)) {
         m_doc.reset();
         return false;
     }
-    return true;
+    return LoadXmlDocText(m_doc, bytes);
 }
 
 std::string CXXmlHelper::GetDoc() const
 {
-    std::ostringstream out;
-    m_doc.save(out, "", kFormat, pugi::encoding_utf8);
-    return out.str();
+    return XmlDocText(m_doc);
 }
 
 bool CXXmlHelper::Save(const std::string& path) const

@@ -19,7 +19,7 @@ TEST(CXXmlHelper, DescriptionSaveOnAMissingFileWritesOnlyTheDescription)
     CXXmlHelper::Node desc = xml.GetNode(root, "Desc", true);
     ASSERT_TRUE(xml.SetValue(desc, "line one\bline two"));
     ASSERT_TRUE(xml.Save(file));
-    EXPECT_EQ(twtest::ReadBytes(file), "<DatasetDesc><Desc>line one&#08;line two</Desc></DatasetDesc>");
+    EXPECT_EQ(twtest::ReadBytes(file), "<DatasetDesc><Desc>line one\bline two</Desc></DatasetDesc>");
 
     CXXmlHelper again;
     ASSERT_TRUE(again.Load(file));
