@@ -28,7 +28,8 @@ bool CShowCmdImport::ChooseFiles(CShowCmdImportJob& job) const
 {
     platform::FileRequest request;
     request.mode = platform::FileRequest::Mode::OpenMany;
-    request.filter = "Session logs (*.log *.txt);;All files (*)";
+    request.filter = "Text File(*.txt);;All File(*.*)";
+    request.defaultSuffix = "txt";
     request.parent = m_parent;
     std::vector<std::string> files = platform::Prompter::Instance().ChooseFiles(request);
     if (files.empty())

@@ -31,7 +31,8 @@ struct FileRequest {
     std::string title;
     std::string folder;    // initial folder
     std::string fileName;  // initial file name (Save)
-    std::string filter;    // "Session logs (*.log *.txt);;All files (*)"
+    std::string filter;    // "Text File(*.txt);;All File(*.*)"
+    std::string defaultSuffix;   // added to a typed name without extension ("txt")
     QWidget* parent = nullptr;
 };
 

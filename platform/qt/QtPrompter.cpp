@@ -1,5 +1,6 @@
 #include "platform/qt/QtPrompter.h"
 
+#include "platform/core/FileFilter.h"
 #include "platform/core/Paths.h"
 
 #include <QFileDialog>
@@ -72,31 +73,32 @@ BoxAnswer QtPrompter::Message(const MessageRequest& request)
 
 std::vector<std::string> QtPrompter::ChooseFiles(const FileRequest& request)
 {
-    std::vector<std::string> chosen;
-    const QString title = Q(request.title);
-    const QString filter = Q(request.filter);
+    QFileDialog dialog(request.parent, Q(request.title), Q(request.folder));
     switch (request.mode) {
-    case FileRequest::Mode::OpenOne: {
-        const QString file =
-            QFileDialog::getOpenFileName(request.parent, title, Q(request.folder), filter);
-        if (!file.isEmpty())
-            chosen.push_back(file.toStdString());
+    case FileRequest::Mode::OpenOne: dialog.setFileMode(QFileDialog::ExistingFile); break;
+    case FileRequest::Mode::OpenMany: dialog.setFileMode(QFileDialog::ExistingFiles); break;
+    case FileRequest::Mode::Save:
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        if (!request.fileName.empty())
+            dialog.selectFile(Q(JoinPath(request.folder, request.fileName)));
         break;
     }
-    case FileRequest::Mode::OpenMany:
-        for (const QString& file :
-             QFileDialog::getOpenFileNames(request.parent, title, Q(request.folder), filter))
-            chosen.push_back(file.toStdString());
-        break;
-    case FileRequest::Mode::Save: {
-        const QString start = Q(request.fileName.empty() ? request.folder
-                                                         : JoinPath(request.folder, request.fileName));
-        const QString file = QFileDialog::getSaveFileName(request.parent, title, start, filter);
-        if (!file.isEmpty())
-            chosen.push_back(file.toStdString());
-        break;
-    }
-    }
+    // Set before the filters: the list then shows each filter's own text only.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    QStringList filters;
+    for (const std::string& filter : QtNameFilters(request.filter))
+        filters << Q(filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    if (!request.defaultSuffix.empty())
+        dialog.setDefaultSuffix(Q(request.defaultSuffix));
+
+    std::vector<std::string> chosen;
+    if (dialog.exec() != QDialog::Accepted)
+        return chosen;
+    for (const QString& file : dialog.selectedFiles())
+        chosen.push_back(file.toStdString());
     return chosen;
 }
 

@@ -3,10 +3,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
+
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +119,39 @@ TEST(QtPrompter, InputBoxHonoursMaxLengthAndCancel)
     text = "kept";
     EXPECT_FALSE(qt.InputText(request, text));
     EXPECT_EQ(text, "kept");
+}
+
+// The filters read as written; under "All File(*.*)" a name without a dot is
+// offered too, as on Windows.
+TEST(QtPrompter, FileDialogShowsFiltersAsWrittenWithItsDefaultSuffix)
+{
+    twtest::TempDir dir;
+    ASSERT_TRUE(dir.WriteFile("core-r1.txt", "core-r1#show ip route\r\n"));
+    QtPrompter qt;
+    FileRequest request;
+    request.mode = FileRequest::Mode::OpenMany;
+    request.folder = dir.Path();
+    request.filter = "Text File(*.txt);;All File(*.*)";
+    request.defaultSuffix = "txt";
+
+    QStringList shown, matched;
+    QString suffix;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        if (auto* types = dialog->findChild<QComboBox*>("fileTypeCombo"))
+            for (int i = 0; i < types->count(); ++i)
+                shown << types->itemText(i);
+        matched = dialog->nameFilters();
+        suffix = dialog->defaultSuffix();
+        dialog->selectFile("core-r1");   // the default suffix completes it
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const std::vector<std::string> chosen = qt.ChooseFiles(request);
+    EXPECT_EQ(shown, QStringList({"Text File(*.txt)", "All File(*.*)"}));
+    EXPECT_EQ(matched, QStringList({"Text File(*.txt) (*.txt)", "All File(*.*) (*)"}));
+    EXPECT_EQ(suffix, "txt");
+    EXPECT_EQ(chosen, std::vector<std::string>{dir.Path() + "core-r1.txt"});
 }
 
 TEST(WaitCursor, SetsAndRestoresTheBusyCursor)

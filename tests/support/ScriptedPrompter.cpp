@@ -127,7 +127,7 @@ platform::BoxAnswer ScriptedPrompter::Message(const platform::MessageRequest& re
 {
     std::lock_guard lock(m_mutex);
     log.push_back(Prompt{PromptType::Message, request.kind, request.caption, request.text,
-                         request.icon, request.buttons});
+                         request.icon, request.buttons, {}, {}});
     auto e = Next(PromptType::Message, "\"" + request.text + "\"");
     if (!e)
         return Negative(request.buttons);
@@ -151,7 +151,8 @@ std::vector<std::string> ScriptedPrompter::ChooseFiles(const platform::FileReque
 {
     std::lock_guard lock(m_mutex);
     log.push_back(Prompt{PromptType::Files, platform::BoxKind::Captioned, request.title,
-                         request.folder, platform::BoxIcon::None, platform::BoxButtons::OkCancel});
+                         request.folder, platform::BoxIcon::None, platform::BoxButtons::OkCancel,
+                         request.filter, request.defaultSuffix});
     auto e = Next(PromptType::Files, "\"" + request.title + "\"");
     if (!e)
         return {};
@@ -165,7 +166,7 @@ std::string ScriptedPrompter::BrowseFolder(const platform::FolderRequest& reques
 {
     std::lock_guard lock(m_mutex);
     log.push_back(Prompt{PromptType::Folder, platform::BoxKind::Captioned, request.title,
-                         request.folder, platform::BoxIcon::None, platform::BoxButtons::OkCancel});
+                         request.folder, platform::BoxIcon::None, platform::BoxButtons::OkCancel, {}, {}});
     auto e = Next(PromptType::Folder, "\"" + request.title + "\"");
     return e ? e->text : std::string();
 }
@@ -174,7 +175,7 @@ bool ScriptedPrompter::InputText(const platform::InputRequest& request, std::str
 {
     std::lock_guard lock(m_mutex);
     log.push_back(Prompt{PromptType::Input, platform::BoxKind::Captioned, request.caption,
-                         request.label, platform::BoxIcon::None, platform::BoxButtons::OkCancel});
+                         request.label, platform::BoxIcon::None, platform::BoxButtons::OkCancel, {}, {}});
     auto e = Next(PromptType::Input, "\"" + request.label + "\"");
     if (!e || e->cancel)
         return false;

@@ -26,6 +26,8 @@ public:
         std::string text;      // message text or input label
         platform::BoxIcon icon = platform::BoxIcon::None;
         platform::BoxButtons buttons = platform::BoxButtons::Ok;
+        std::string filter;          // file dialogs: the filter text...
+        std::string defaultSuffix;   // ...and the default extension
     };
 
     // Optional checks on a message besides its text.
