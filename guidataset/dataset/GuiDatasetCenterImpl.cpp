@@ -16,6 +16,7 @@
 #include "guidataset/dialogs/CDovrelDataSetView.h"
 #include "guidataset/dialogs/core/RouteTableRows.h"
 #include "guidataset/showcmd/ShowCmdImport.h"
+#include "host/adaptor/DatafolderDataDisplayContent.h"
 #include "host/adaptor/GuiCenter.h"
 #include "host/adaptor/GuiLiveAccessCenter.h"
 #include "host/adaptor/ITwoCompareDatasets.h"
@@ -43,8 +44,9 @@
 namespace {
 
 constexpr const char* kLocalDefault = "Local default";
-// The registry was asked with a fixed 512-byte name buffer.
-constexpr std::size_t kMaxLookupNameLength = 511;
+// The browser's pages, in the order of its tabs.
+constexpr const char* kBrowserPageTitles[] = {"Configuration File", "Route Table", "ARP Table",
+                                              "MAC Table",          "CDP Table",   "Show Command"};
 
 // The kinds the host reloads when the current DataFolder changes.
 const std::vector<int>& ReloadedKinds()
@@ -150,10 +152,10 @@ void GuiDatasetCenterImpl::InitBarComboBox(void* picker)
 
 void GuiDatasetCenterImpl::ShowDataSets(CNetworkBase* network)
 {
-    TWDataSet* registry = RegistryOf(network);
-    if (!m_barComboBox || !registry)
+    if (!m_barComboBox)
         return;
-    const std::string name = registry->GetDatasetName(registry->GetCurrentDataSet());
+    TWDataSet* registry = RegistryOf(network);
+    const std::string name = registry ? registry->GetDatasetName(registry->GetCurrentDataSet()) : std::string();
     m_barComboBox->ClearEditText();
     m_barComboBox->SetToolTipText("");
     picker::RefillComboBox(*m_barComboBox, network, name.c_str(), true, true);
@@ -167,7 +169,7 @@ void GuiDatasetCenterImpl::ShowDataSets(CNetworkBase* network)
     const int selected = m_barComboBox->GetCurSel();
     const std::string text = m_barComboBox->GetLBText(selected);
     m_barComboBox->SetToolTipText(text);
-    RecordCurrentDataSet(text.c_str(), network->GetFileSystem());
+    RecordCurrentDataSet(text.c_str(), FileSystemOf(network));
     m_lastSelection = selected;
 }
 
@@ -404,18 +406,10 @@ void GuiDatasetCenterImpl::RecordCurrentDataSet(const char* name, TWFileSystem* 
 {
     if (!name || !*name)
         return;
-    const std::string folder = TWFileSystem::GetCurrentBaselineFolder();
-    if (folder.empty())
-        return;   // no project open: there is no record file to write
-    CConf record(folder + kDataSetRecordFileName);
-    record.SetValue(kDataSetRecordSection, "Current", name);
-
-    const std::string lookup = std::string(name).substr(0, kMaxLookupNameLength);
+    // With no project open there is no record file to write; the live-access
+    // centre and the subscribers still hear of the choice.
     std::string path;
-    if (TWDataSet* registry = RegistryOf(fileSystem ? fileSystem : GetCurrBaselineFileSystem()))
-        path = registry->GetDataSetPath(lookup);
-    record.SetValue(kDataSetRecordSection, "CurrentPath", path);
-
+    WriteCurrentDataSetRecord(name, RegistryOf(fileSystem ? fileSystem : GetCurrBaselineFileSystem()), path);
     GuiLiveAccessCenter::Instance().SetCurrentDataSetPath(path);
     EventDispatcher::Instance().DoAfter(kEventDataFolder, kActionCurrentDataFolder, nullptr,
                                         EventPath(path));
@@ -664,9 +658,17 @@ CMultiDocTemplate* GuiDatasetCenterImpl::CreateDocTemplate()
     return m_docTemplate;
 }
 
-int GuiDatasetCenterImpl::DisplayView(const DatafolderDataDisplayContent&)
+int GuiDatasetCenterImpl::DisplayView(const DatafolderDataDisplayContent& content)
 {
-    return 0;
+    DatafolderDataDisplayContent shown = content;
+    for (const char* caption : kBrowserPageTitles) {
+        shown.tabCaption = caption;
+        // No document template makes browser frames yet, so no page can be
+        // shown: each one says so, and the caller still gets its 1.
+        platform::AppMessageBox(std::string("The system failed to create ") + caption + "of " +
+                                shown.dataFolderName);
+    }
+    return 1;
 }
 
 QWidget* GuiDatasetCenterImpl::CreateDatafolderPanel(QWidget*)

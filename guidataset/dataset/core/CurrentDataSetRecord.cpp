@@ -11,20 +11,15 @@ constexpr std::size_t kMaxLookupNameLength = 511;
 
 } // namespace
 
-bool WriteCurrentDataSetRecord(const std::string& name)
+bool WriteCurrentDataSetRecord(const std::string& name, TWDataSet* registry, std::string& path)
 {
+    path = registry ? registry->GetDataSetPath(name.substr(0, kMaxLookupNameLength)) : std::string();
     const std::string folder = TWFileSystem::GetCurrentBaselineFolder();
     if (folder.empty())
-        return false;
+        return false;   // a relative "TWDataSet.ini" would land in the working folder
 
     CConf conf(folder + kDataSetRecordFileName);
-    bool ok = conf.SetValue(kDataSetRecordSection, "Current", name);
-
-    std::string path;
-    if (TWFileSystem* fileSystem = GetCurrBaselineFileSystem()) {
-        if (TWDataSet* dataSet = fileSystem->GetDataSet())
-            path = dataSet->GetDataSetPath(name.substr(0, kMaxLookupNameLength));
-    }
-    ok = conf.SetValue(kDataSetRecordSection, "CurrentPath", path) && ok;
-    return ok;
+    const bool current = conf.SetValue(kDataSetRecordSection, "Current", name);
+    const bool currentPath = conf.SetValue(kDataSetRecordSection, "CurrentPath", path);
+    return current && currentPath;
 }

@@ -103,7 +103,8 @@ bool ReadDatasetLockFlag(const std::string& path, bool& cancel, bool ask)
         const std::string name = DataFolderDisplayName(path);
         const platform::BoxAnswer answer = platform::MessageBoxTW(
             ReadOnlyQuestion(name), platform::BoxIcon::Exclamation, platform::BoxButtons::YesNo);
-        cancel = answer != platform::BoxAnswer::Yes;
+        if (answer != platform::BoxAnswer::Yes)
+            cancel = true;   // a Yes leaves the caller's flag as it was
     }
     return locked;
 }

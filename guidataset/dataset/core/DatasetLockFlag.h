@@ -13,8 +13,8 @@ void SetDatasetLockFlag(std::string path, int locked);
 
 // True when the DataFolder is locked. Only the first question for a
 // descriptor path reads the file. When locked and ask is set, the user is
-// warned and cancel becomes true unless the answer is Yes (false on Yes);
-// otherwise cancel keeps the value the caller gave it.
+// warned and cancel becomes true unless the answer is Yes; in every other case
+// cancel keeps the value the caller gave it.
 bool ReadDatasetLockFlag(const std::string& path, bool& cancel, bool ask);
 
 // Number of descriptor loads done by the two operations above since the

@@ -2,6 +2,7 @@
 #include "guidataset/dataset/core/DatasetDescriptor.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CConf.h"
+#include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -53,13 +54,16 @@ TEST(DatasetDescriptor, DescriptionLineBreaksRoundTrip)
 TEST(CurrentDataSetRecord, WritesNameAndPathKeepingOtherSections)
 {
     TempDir dir;
-    EXPECT_FALSE(WriteCurrentDataSetRecord("Core"));
+    std::string path = "stale";
+    EXPECT_FALSE(WriteCurrentDataSetRecord("Core", nullptr, path));
+    EXPECT_EQ(path, "");
 
     ASSERT_TRUE(CBaseline::Open(dir / "project", true));
     struct Closer {
         ~Closer() { CBaseline::Close(); }
     } closer;
     TWFileSystem* fileSystem = GetCurrBaselineFileSystem();
+    TWDataSet* registry = fileSystem->GetDataSet();
     const std::string ini = TWFileSystem::GetCurrentBaselineFolder() + "TWDataSet.ini";
     ASSERT_TRUE(std::filesystem::create_directories(fileSystem->GetDataSetsFolder() + "Core audit"));
     {
@@ -68,15 +72,16 @@ TEST(CurrentDataSetRecord, WritesNameAndPathKeepingOtherSections)
         ASSERT_TRUE(conf.SetValue("RECORD_INFO", "Compared", "Core audit"));
     }
 
-    ASSERT_TRUE(WriteCurrentDataSetRecord("core AUDIT"));
+    ASSERT_TRUE(WriteCurrentDataSetRecord("core AUDIT", registry, path));
+    EXPECT_EQ(path, fileSystem->GetDataSetsFolder() + "Core audit/");
     CConf conf(ini);
     EXPECT_EQ(conf.GetValue("RECORD_INFO", "Current"), "core AUDIT");
-    EXPECT_EQ(conf.GetValue("RECORD_INFO", "CurrentPath"), fileSystem->GetDataSetsFolder() + "Core audit/");
+    EXPECT_EQ(conf.GetValue("RECORD_INFO", "CurrentPath"), path);
     EXPECT_EQ(conf.GetValue("RECORD_INFO", "Compared"), "Core audit");
     EXPECT_EQ(conf.GetValue("COMPARE", "Baseline"), "Local default");
 
     // An unknown name is recorded as given, with no path.
-    ASSERT_TRUE(WriteCurrentDataSetRecord(std::string(600, 'n')));
+    ASSERT_TRUE(WriteCurrentDataSetRecord(std::string(600, 'n'), registry, path));
     CConf after(ini);
     EXPECT_EQ(after.GetValue("RECORD_INFO", "Current"), std::string(600, 'n'));
     EXPECT_EQ(after.GetValue("RECORD_INFO", "CurrentPath"), "");

@@ -4,6 +4,7 @@
 #include "guidataset/dataset/core/CurrentDataSetRecord.h"
 #include "host/adaptor/GuiMapCenter.h"
 #include "host/util/TWDataSet.h"
+#include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
 #include "support/MockGuiDatasetCenter.h"
 #include "support/ScriptedPrompter.h"
@@ -62,7 +63,8 @@ TEST(DatasetComboBoxFill, CurrentKeptAndEightOthersThenCommandItems)
     // Twelve DataFolders: DF01..DF11 and "Local default"; the fifth is current.
     const auto names = NumberedNames(11);
     PickerTestProject project(names);
-    ASSERT_TRUE(WriteCurrentDataSetRecord("DF05"));
+    std::string currentPath;
+    ASSERT_TRUE(WriteCurrentDataSetRecord("DF05", GetCurrBaselineFileSystem()->GetDataSet(), currentPath));
 
     CDatasetComboBox combo;
     combo.setEditable(true);

@@ -7,7 +7,9 @@
 #include "guidataset/dataset/core/DatasetDescriptor.h"
 #include "guidataset/dataset/core/DatasetLockFlag.h"
 #include "guidataset/resources/DovrelDataSetNewIds.h"
+#include "host/adaptor/DatafolderDataDisplayContent.h"
 #include "host/adaptor/GuiCenter.h"
+#include "host/adaptor/GuiLiveAccessCenter.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CConf.h"
 #include "host/util/CGlobalSet.h"
@@ -74,6 +76,20 @@ public:
 
     std::vector<std::string> paths;
     std::vector<int> lastKinds;
+};
+
+class RecordingLiveAccess : public GuiLiveAccessCenter {
+public:
+    void SetCurrentDataSetPath(const std::string& path) override { paths.push_back(path); }
+    bool ExecuteCommand(const std::string&, const std::string&, const std::string&, QWidget*) override
+    {
+        return false;
+    }
+    bool IsRetrieving() override { return false; }
+    void RetrieveLiveData(const std::string&, const std::string&, int) override {}
+    void ViewIpAccounting(const std::string&) override {}
+
+    std::vector<std::string> paths;
 };
 
 const ScriptedPrompter::MessageCheck kAppBox{BoxKind::Application, std::nullopt,
@@ -306,6 +322,38 @@ TEST_F(DatasetServiceTest, ForgettingTheSelectedDataFolderFallsBackToLocalDefaul
     EXPECT_EQ(bar.GetLBText(bar.GetCurSel()), "Local default");
     EXPECT_EQ(service->GetLastSelection(), bar.GetCurSel());
     EXPECT_EQ(Record("Current"), "Local default");
+}
+
+TEST_F(DatasetServiceTest, WithoutAProjectTheChoiceIsAnnouncedButNoRecordIsWritten)
+{
+    RecordingLiveAccess live;
+    GuiLiveAccessCenter* previous = GuiLiveAccessCenter::Install(&live);
+    CBaseline::Close();
+    const std::string strayRecord = std::filesystem::current_path() / "TWDataSet.ini";
+    const bool strayBefore = std::filesystem::exists(strayRecord);
+
+    service->RecordCurrentDataSet("Alpha", nullptr);
+    GuiLiveAccessCenter::Install(previous);
+    EXPECT_EQ(live.paths, std::vector<std::string>{""});
+    ASSERT_EQ(events->Count(kActionCurrentDataFolder), 1);
+    EXPECT_EQ(events->events.back().second, "");
+    EXPECT_EQ(std::filesystem::exists(strayRecord), strayBefore);
+
+    // The toolbar is emptied even with no registry to fill it from.
+    bar.SetToolTipText("Alpha");
+    service->ShowDataSets(nullptr);
+    EXPECT_EQ(bar.GetToolTipText(), "");
+    EXPECT_EQ(bar.GetCount(), 0);
+    EXPECT_EQ(service->GetLastSelection(), -1);
+}
+
+TEST_F(DatasetServiceTest, BrowserThatCannotBeMadeIsReportedPageByPage)
+{
+    for (const char* page : {"Configuration File", "Route Table", "ARP Table", "MAC Table", "CDP Table",
+                             "Show Command"})
+        prompter.ExpectMessage(std::string("The system failed to create ") + page + "of Alpha", BoxAnswer::Ok,
+                               {BoxKind::Application, std::nullopt, std::nullopt, BoxButtons::Ok});
+    EXPECT_EQ(service->DisplayView(DatafolderDataDisplayContent("Alpha", "Route Table")), 1);
 }
 
 TEST_F(DatasetServiceTest, ClosingTheProjectEmptiesTheToolbar)

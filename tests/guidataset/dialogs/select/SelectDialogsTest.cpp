@@ -9,6 +9,7 @@
 #include "guidataset/dialogs/ExportDataFolder.h"
 #include "guidataset/resources/DovrelDataSetSaveAsIds.h"
 #include "guidataset/resources/DovrelSelectDatasetIds.h"
+#include "guidataset/resources/SelectADatasetDlgIds.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CConf.h"
 #include "host/util/TWDataSet.h"
@@ -20,6 +21,7 @@
 #include "support/TempDir.h"
 
 #include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -151,6 +153,42 @@ TEST_F(SelectDialogsTest, SelectDatasetHandsBackNameBriefAndPathOnlyOnOk)
 
     driver.Expect(PickRow("Beta"));
     EXPECT_EQ(service->GetSelectedDatasetName(), "Beta");
+}
+
+TEST_F(SelectDialogsTest, RouteTableDataFolderOpensAtTheCurrentOneAndHandsBackPathAndRetrieveOnOk)
+{
+    service->RecordCurrentDataSet("Gamma", fileSystem);
+    std::string path = "untouched";
+    bool retrieve = false;
+    driver.Expect([](QDialog& dialog) {
+        auto* picker = platform::Control<CDatasetComboBox>(&dialog, kIdcSelectADatasetPicker);
+        auto* box = platform::Control<QCheckBox>(&dialog, kIdcSelectADatasetRetrieve);
+        EXPECT_EQ(picker->GetLBText(picker->GetCurSel()), "Gamma");
+        EXPECT_TRUE(box->isChecked());
+        return ModalDriver::Reject()(dialog);
+    });
+    service->SelectADataset(path, retrieve);
+    EXPECT_EQ(driver.Titles().back(), "Select DataFolder");
+    EXPECT_EQ(path, "untouched");
+    EXPECT_FALSE(retrieve);
+
+    // OK with nothing chosen says so and stays open; then Beta, unticked.
+    prompter.ExpectMessage("Please select a DataFolder", BoxAnswer::Ok,
+                           {platform::BoxKind::Application, std::nullopt, std::nullopt, std::nullopt});
+    driver.Expect([](QDialog& dialog) {
+        auto* picker = platform::Control<CDatasetComboBox>(&dialog, kIdcSelectADatasetPicker);
+        picker->SetCurSel(-1);
+        ModalDriver::Click(dialog, kIdcSelectADatasetOk);
+        EXPECT_TRUE(dialog.isVisible());
+        picker->SetCurSel(picker->FindDataSet("Beta"));
+        platform::Control<QCheckBox>(&dialog, kIdcSelectADatasetRetrieve)->setChecked(false);
+        ModalDriver::Click(dialog, kIdcSelectADatasetOk);
+        return dialog.result();
+    });
+    retrieve = true;
+    service->SelectADataset(path, retrieve);
+    EXPECT_EQ(path, PathOf("Beta") + "/");
+    EXPECT_FALSE(retrieve);
 }
 
 TEST_F(SelectDialogsTest, PickerVariantRestoresTheGivenItemOnCancelAndSelectsTheChoiceOnOk)
