@@ -54,7 +54,10 @@ bool ParseArpLine(std::string_view line, std::vector<std::string_view>& tokens, 
     entry.age = std::string(age);
     entry.mac = std::string(mac);
     std::size_t next = at + 3;
-    if (next < tokens.size() && IsEncapsulation(tokens[next]))
+    // IOS prints a type column whenever it prints the protocol, so the token
+    // after the MAC is the type even when it is no common encapsulation
+    // ("SRP-A"); a line that ends there has no interface.
+    if (next < tokens.size() && (at == 1 || IsEncapsulation(tokens[next])))
         entry.type = std::string(tokens[next++]);
     if (next < tokens.size() && !IsArpFlag(tokens[next]))
         entry.interface = std::string(tokens[next]);

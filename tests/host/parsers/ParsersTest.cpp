@@ -82,13 +82,23 @@ TEST(L2ParserTest, ArpKeepsIncompleteEntriesAndAliasesAndSkipsACutLine)
         "Internet  10.0.0.1                -   0011.2233.4455  ARPA   GigabitEthernet0/1\n"
         "Internet  10.0.0.7                3   Incomplete      ARPA   \n"
         "Internet  10.0.0.9                -   0011.2233.4466  ARPA\n"
+        "Internet  10.0.0.10               -   aabb.cc03.8200  SRP-A\n"
+        "Internet  10.0.0.12               7   aabb.cc03.8201  SRP-B  POS1/0\n"
         "Internet  10.0.0.11              12   00");
-    ASSERT_EQ(entries.size(), 3u);
+    ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[0].interface, "GigabitEthernet0/1");
     EXPECT_EQ(entries[1].mac, "Incomplete");
     EXPECT_EQ(entries[1].age, "3");
     EXPECT_EQ(entries[2].type, "ARPA");
     EXPECT_EQ(entries[2].interface, "");
+    // A type outside the common encapsulations is still the type, not the interface.
+    EXPECT_EQ(entries[3].address, "10.0.0.10");
+    EXPECT_EQ(entries[3].age, "-");
+    EXPECT_EQ(entries[3].mac, "aabb.cc03.8200");
+    EXPECT_EQ(entries[3].type, "SRP-A");
+    EXPECT_EQ(entries[3].interface, "");
+    EXPECT_EQ(entries[4].type, "SRP-B");
+    EXPECT_EQ(entries[4].interface, "POS1/0");
 }
 
 // A table of another command is no MAC table, even with MAC addresses in it.
