@@ -51,13 +51,23 @@ bool OnlyFlagsBefore(const Tokens& tokens, std::size_t vlanIndex)
     return true;
 }
 
+// CatOS follows its ports ("3/1", "4/1-2") with a protocol type ("[ALL]").
+bool IsCatOsPort(std::string_view token)
+{
+    return token.find('/') != std::string_view::npos && token.front() != '[';
+}
+
+void AppendPort(std::string& ports, std::string_view port)
+{
+    if (!ports.empty() && ports.back() != ',')
+        ports += ',';
+    ports += port;
+}
+
 void AppendPorts(std::string& ports, const Tokens& tokens, std::size_t from)
 {
-    for (std::size_t i = from; i < tokens.size(); ++i) {
-        if (!ports.empty() && ports.back() != ',')
-            ports += ',';
-        ports += tokens[i];
-    }
+    for (std::size_t i = from; i < tokens.size(); ++i)
+        AppendPort(ports, tokens[i]);
 }
 
 class MacParser {
@@ -72,12 +82,30 @@ public:
             m_lastWasEntry = false;
             return;
         }
-        if (Header(line, tokens) || Entry(tokens) || Continuation(line, tokens))
+        if (Section(tokens) || m_multicast)
+            return;
+        if (Header(line, tokens) || Entry(line, tokens) || Continuation(line, tokens))
             return;
         m_lastWasEntry = false;
     }
 
 private:
+    // IOS prints learned addresses under "Unicast Entries" and the flood lists
+    // of broadcast and multicast groups under "Multicast Entries"; the latter
+    // are no learned entries. The section ends at the next title or at the
+    // next module's table ("Displaying entries from ...").
+    bool Section(const Tokens& tokens)
+    {
+        if (tokens.size() == 2 && CliText::EqualsNoCase(tokens[1], "Entries")) {
+            m_multicast = CliText::EqualsNoCase(tokens[0], "Multicast");
+            m_lastWasEntry = false;
+            return true;
+        }
+        if (m_multicast && CliText::EqualsNoCase(tokens[0], "Displaying"))
+            m_multicast = false;
+        return false;
+    }
+
     bool Header(std::string_view line, const Tokens& tokens)
     {
         if (CliText::FindNoCase(line, "mac") == std::string_view::npos ||
@@ -103,7 +131,7 @@ private:
         return true;
     }
 
-    bool Entry(const Tokens& tokens)
+    bool Entry(std::string_view line, const Tokens& tokens)
     {
         std::size_t m = 0;
         while (m < tokens.size() && m < 4 && !CliText::IsMacAddress(tokens[m]))
@@ -125,8 +153,8 @@ private:
                 return false;
             entry.vlan = std::string(tokens[m - 1]);
             for (std::size_t i = rest; i < tokens.size(); ++i)
-                if (tokens[i].find('/') != std::string_view::npos && tokens[i].front() != '[')
-                    AppendPorts(entry.ports, {tokens[i]}, 0);
+                if (IsCatOsPort(tokens[i]))
+                    AppendPort(entry.ports, tokens[i]);
         } else {
             if (!IsVlan(tokens[m - 1]) || !OnlyFlagsBefore(tokens, m - 1))
                 return false;
@@ -143,15 +171,20 @@ private:
         }
         m_entries.push_back(std::move(entry));
         m_lastWasEntry = true;
+        m_macEnd = static_cast<std::size_t>(tokens[m].data() - line.data()) + tokens[m].size();
         return true;
     }
 
-    // Long port lists go on in the ports column of the following lines.
+    // Long port lists go on in the ports column of the following lines, one
+    // or several ports a line; such a line starts right of the MAC column.
     bool Continuation(std::string_view line, const Tokens& tokens)
     {
-        if (!m_lastWasEntry || tokens.size() != 1 || !CliText::IsBlank(static_cast<unsigned char>(line.front())))
+        if (!m_lastWasEntry || static_cast<std::size_t>(tokens.front().data() - line.data()) < m_macEnd)
             return false;
-        AppendPorts(m_entries.back().ports, tokens, 0);
+        std::string& ports = m_entries.back().ports;
+        for (std::string_view token : tokens)
+            if (!m_catos || IsCatOsPort(token))
+                AppendPort(ports, token);
         return true;
     }
 
@@ -159,7 +192,9 @@ private:
     Tokens m_tokens;      // of the current line; kept so that a line costs no allocation
     int m_between = -1;   // columns between type and ports named by the last header; -1 unknown
     bool m_catos = false;
+    bool m_multicast = false;  // inside a "Multicast Entries" section
     bool m_lastWasEntry = false;
+    std::size_t m_macEnd = 0;  // column after the MAC of the last entry
 };
 
 } // namespace

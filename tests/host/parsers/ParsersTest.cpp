@@ -135,6 +135,56 @@ TEST(L2ParserTest, MacLayoutsOfOlderIosAndCatOs)
     EXPECT_EQ(catos[1].ports, "4/1-2");
 }
 
+// The flood lists of the multicast section are no learned addresses; a
+// unicast section after it is read again.
+TEST(L2ParserTest, MacSectionsKeepOnlyUnicastEntries)
+{
+    const auto entries = CCiscoSwitchObj::ParseMacText(
+        "Unicast Entries\n"
+        " vlan     mac address     type        protocols               port\n"
+        "---------+---------------+--------+---------------------+-------------------------\n"
+        "  20      0011.2233.4455   dynamic ip,ipx,assigned,other GigabitEthernet1/1\n"
+        "  20      0011.2233.4466    static ip,ipx,assigned,other Switch\n"
+        "\n"
+        "Multicast Entries\n"
+        " vlan     mac address     type    ports\n"
+        "---------+---------------+-------+--------------------------------------------\n"
+        "   1      ffff.ffff.ffff   system\n"
+        "  20      0100.5e00.0001   igmp   Gi1/1,Gi1/2,Gi1/3,Gi1/4,Gi1/5,Gi1/6,Gi1/7\n"
+        "                                  Gi1/8,Switch\n"
+        "  20      ffff.ffff.ffff   system Gi1/1,Gi1/2,Switch\n"
+        "\n"
+        "Unicast Entries\n"
+        " vlan     mac address     type        protocols               port\n"
+        "---------+---------------+--------+---------------------+-------------------------\n"
+        "  30      0011.2233.4477   dynamic ip,ipx,assigned,other Port-channel2\n");
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].mac, "0011.2233.4455");
+    EXPECT_EQ(entries[0].ports, "GigabitEthernet1/1");
+    EXPECT_EQ(entries[1].type, "static");
+    EXPECT_EQ(entries[1].ports, "Switch");
+    EXPECT_EQ(entries[2].vlan, "30");
+    EXPECT_EQ(entries[2].mac, "0011.2233.4477");
+    EXPECT_EQ(entries[2].ports, "Port-channel2");
+}
+
+// Wrapped port lists carry one or several ports a line, right of the MAC
+// column; a line that starts further left is no part of the list.
+TEST(L2ParserTest, MacPortListsGoOnOnTheFollowingLines)
+{
+    const auto entries = CCiscoSwitchObj::ParseMacText(
+        "      vlan   mac address    type   learn    age                 ports\n"
+        "-----+----+---------------+-------+-----+----------+-----------------------------\n"
+        "          1 0100.0ccc.ccce   static   No       -    Gi1/14 Po5 Po10 \n"
+        "                                                       Po30 Po40\n"
+        "                                                       Po70\n"
+        "         50 5ca0.15a9.103e  dynamic  Yes       15     Po50\n"
+        "  Switch\n");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].ports, "Gi1/14,Po5,Po10,Po30,Po40,Po70");
+    EXPECT_EQ(entries[1].ports, "Po50");
+}
+
 TEST(L2ParserTest, CdpTakesTheFirstAddressAndKeepsAnEntryCutShort)
 {
     const auto entries = CDeviceObj::ParseCdpText(
