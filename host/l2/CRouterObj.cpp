@@ -8,12 +8,13 @@
 
 namespace {
 
+// "-", minutes ("12"), "00:03:10", or NX-OS's fraction of a minute ("0.106174").
 bool IsAge(std::string_view token)
 {
     if (token == "-")
         return true;
     for (char ch : token)
-        if (ch != ':' && (ch < '0' || ch > '9'))
+        if (ch != ':' && ch != '.' && (ch < '0' || ch > '9'))
             return false;
     return !token.empty();
 }

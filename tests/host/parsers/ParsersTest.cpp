@@ -99,6 +99,15 @@ TEST(L2ParserTest, ArpKeepsIncompleteEntriesAndAliasesAndSkipsACutLine)
     EXPECT_EQ(entries[3].interface, "");
     EXPECT_EQ(entries[4].type, "SRP-B");
     EXPECT_EQ(entries[4].interface, "POS1/0");
+
+    // NX-OS shows an entry refreshed a moment ago with a fraction of a minute.
+    const auto nxos = CRouterObj::ParseArpText(
+        "Address         Age       MAC Address     Interface        Physical Interface\n"
+        "146.118.1.93    0.106174  INCOMPLETE      Vlan701          Vlan701\n"
+        "146.118.64.25   0.129496  fa16.3e23.ff3e  Vlan666          port-channel666\n");
+    ASSERT_EQ(nxos.size(), 2u);
+    EXPECT_EQ(nxos[1].age, "0.129496");
+    EXPECT_EQ(nxos[1].interface, "Vlan666");
 }
 
 // A table of another command is no MAC table, even with MAC addresses in it.
