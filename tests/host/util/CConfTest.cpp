@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using twtest::TempDir;
 
 namespace {
@@ -62,6 +64,28 @@ TEST(CConf, MissingFileIsEmptyMissingFolderKeepsValueInMemory)
     CConf conf(dir / "no/such/folder/x.ini");
     EXPECT_FALSE(conf.SetValue("L2Discover", "UseCacheDatainDiscover", "1"));
     EXPECT_EQ(conf.GetValue("L2Discover", "UseCacheDatainDiscover"), "1");
+}
+
+TEST(CConf, WritersKeepWhatOthersWroteSinceTheyReadAndEditWritesOnce)
+{
+    TempDir dir;
+    const std::string file = dir / "Devices.ini";
+    CConf early(file);   // read before the others wrote
+    ASSERT_TRUE(CConf(file).SetValue("R2", "Type", "router"));
+    ASSERT_TRUE(early.SetValue("R1", "Type", "router"));
+    EXPECT_TRUE(CConf(file).HasKey("R1", "Type"));
+    EXPECT_TRUE(CConf(file).HasKey("R2", "Type"));
+
+    // A refused edit writes nothing; an unchanged value does not replace the file.
+    EXPECT_FALSE(early.Edit([](CConf& c) { return c.SetValue("R3", "Type", "switch") && false; }));
+    EXPECT_EQ(CConf(file).HasKey("R3", "Type"), false);
+    const auto before = std::filesystem::last_write_time(file);
+    EXPECT_TRUE(early.Edit([](CConf& c) { return c.SetValue("R1", "Type", "router") && c.DeleteKey("R9", "x"); }));
+    EXPECT_EQ(std::filesystem::last_write_time(file), before);
+
+    // Nothing to change in a missing file leaves no file behind.
+    EXPECT_TRUE(CConf(dir / "none.ini").DeleteKey("S", "k"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "none.ini"));
 }
 
 } // namespace
