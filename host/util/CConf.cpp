@@ -15,8 +15,6 @@
 #include <cstring>
 #include <list>
 
-#include <unistd.h>
-
 namespace {
 
 // SimpleIni writes bare "\n" on this platform; DataFolders and settings must
@@ -190,13 +188,11 @@ bool CConf::Edit(const std::function<bool(CConf&)>& change)
     impl.changed = false;
     bool ok = change(*this);
     impl.editing = false;
-    bool written = false;
     if (ok && impl.changed) {
-        written = lock.Locked() && impl.Store();
-        ok = written;
+        ok = lock.Locked() && impl.Store();
+        if (ok)
+            lock.Written();
     }
-    if (!written && lock.Created())
-        ::unlink(impl.fileName.c_str());   // made only to carry the lock
     impl.changed = false;
     return ok;
 }

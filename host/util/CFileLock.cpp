@@ -19,7 +19,7 @@ bool SameFile(int fd, const std::string& path)
 
 } // namespace
 
-CFileLock::CFileLock(const std::string& path)
+CFileLock::CFileLock(const std::string& path) : m_path(path)
 {
     if (path.empty())
         return;
@@ -54,6 +54,10 @@ CFileLock::CFileLock(const std::string& path)
 
 CFileLock::~CFileLock()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);   // closing the last descriptor releases the flock
+    if (m_fd < 0)
+        return;
+    // Removed while still locked: a waiter then finds the name gone and starts over.
+    if (m_created)
+        ::unlink(m_path.c_str());
+    ::close(m_fd);   // closing the last descriptor releases the flock
 }

@@ -8,8 +8,9 @@
 class CFileLock {
 public:
     // Blocks until the file is locked. A missing file is created empty to carry
-    // the lock (see Created). A file replaced while waiting is locked anew, so
-    // the lock always covers the file the name stands for.
+    // the lock; unless Written is called it is removed again on release. A file
+    // replaced while waiting is locked anew, so the lock always covers the file
+    // the name stands for.
     explicit CFileLock(const std::string& path);
     ~CFileLock();
     CFileLock(const CFileLock&) = delete;
@@ -17,10 +18,11 @@ public:
 
     // False when the file can neither be opened nor created.
     bool Locked() const { return m_fd >= 0; }
-    // True when the file did not exist before this lock made it.
-    bool Created() const { return m_created; }
+    // The file now holds what the locker wrote: keep it even if the lock made it.
+    void Written() { m_created = false; }
 
 private:
+    std::string m_path;
     int m_fd = -1;
-    bool m_created = false;
+    bool m_created = false;   // made by this lock and not written since
 };

@@ -1,10 +1,14 @@
 #include "host/util/CConf.h"
+#include "host/util/CFileLock.h"
 
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 using twtest::TempDir;
 
@@ -86,6 +90,25 @@ TEST(CConf, WritersKeepWhatOthersWroteSinceTheyReadAndEditWritesOnce)
     // Nothing to change in a missing file leaves no file behind.
     EXPECT_TRUE(CConf(dir / "none.ini").DeleteKey("S", "k"));
     EXPECT_FALSE(std::filesystem::exists(dir / "none.ini"));
+}
+
+TEST(CFileLock, AnEditWaitsForTheLockHeldElsewhere)
+{
+    TempDir dir;
+    const std::string file = dir / "TWDataSet.ini";
+    std::atomic<bool> written{false};
+    std::thread writer;
+    {
+        CFileLock held(file);
+        ASSERT_TRUE(held.Locked());
+        writer = std::thread([&] { written = CConf(file).SetValue("EXTERNAL_DATASETS", "Path1", "/data/a"); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        EXPECT_FALSE(written) << "wrote while another held the lock";
+        EXPECT_EQ(twtest::ReadBytes(file), "") << "the lock made the file, empty";
+    }
+    writer.join();
+    EXPECT_TRUE(written);
+    EXPECT_EQ(CConf(file).GetValue("EXTERNAL_DATASETS", "Path1"), "/data/a");
 }
 
 } // namespace
