@@ -11,6 +11,7 @@
 #include "host/adaptor/GuiDatasetCenter.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CConf.h"
+#include "host/util/CDataFolderGuard.h"
 #include "host/util/CMarkup.h"
 #include "host/util/EventDispatcher.h"
 #include "host/util/TWDataSet.h"
@@ -96,6 +97,13 @@ int DataFolderCommands::Init(const std::string& folder, const std::string& proje
         out << "'" << folder << "' is already a project.\n";
         return kExitDone;
     }
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(folder, ec))) {
+        if (const std::string problem = CDataFolderGuard::FolderProblem(folder); !problem.empty()) {
+            err << problem << '\n';
+            return kExitFailed;
+        }
+    }
     if (!TWFileSystem::CreateProject(folder, projectName)) {
         err << "The project cannot be created in '" << folder << "'.\n";
         return kExitFailed;
@@ -147,6 +155,9 @@ int DataFolderCommands::List()
               << (locked ? "locked" : "unlocked");
         if (!path.empty() && path == current)
             m_out << "\tcurrent";
+        // Kept while its disk is away; shown so, not dropped.
+        if (TWDataSet::IsUnavailable(*record))
+            m_out << "\tunavailable";
         m_out << '\n';
     }
     return kExitDone;
@@ -195,6 +206,13 @@ int DataFolderCommands::New(const std::string& name, bool locked)
     const std::string path = platform::JoinPath(dataSetsFolder, check.name);
     if (!IsFolder(path)) {
         m_err << "The DataFolder '" << check.name << "' cannot be created in '" << dataSetsFolder << "'.\n";
+        return kExitFailed;
+    }
+    // The service treats a descriptor it could not write as written (a full disk).
+    std::error_code ec;
+    if (!fs::is_regular_file(DatasetDescriptorPath(path), ec)) {
+        m_err << "The DataFolder '" << check.name << "' was created, but its descriptor cannot be written to '"
+              << DatasetDescriptorPath(path) << "' (is the disk full?).\n";
         return kExitFailed;
     }
     if (locked && StoredLockFlag(path) != true) {
@@ -283,8 +301,8 @@ int DataFolderCommands::Delete(const std::string& name)
 
 int DataFolderCommands::Link(const std::string& folder, const std::string& brief)
 {
-    if (!IsFolder(folder)) {
-        m_err << "No folder '" << folder << "' to link.\n";
+    if (const std::string problem = CDataFolderGuard::FolderProblem(folder); !problem.empty()) {
+        m_err << problem << '\n';
         return kExitFailed;
     }
     std::error_code ec;
@@ -299,15 +317,14 @@ int DataFolderCommands::Link(const std::string& folder, const std::string& brief
             return kExitDone;
         }
     }
-    m_session.Service()->AddExternDataset(m_session.Project(), nullptr, linked.c_str(),
-                                          brief.empty() ? nullptr : brief.c_str(), kItemExternal);
-    if (!registry.IsDataSetExist(name)) {
-        m_err << "The folder '" << linked << "' cannot be linked: it lies inside the project's "
-              << "DataFolders folder, or '" << m_session.FileSystem()->GetRegistryFile()
-              << "' cannot be written.\n";
+    if (const std::string refusal = CDataFolderGuard(*m_session.FileSystem()).LinkRefusal(linked); !refusal.empty()) {
+        m_err << refusal << '\n';
         return kExitFailed;
     }
-    return kExitDone;
+    // The service reports what keeps it from linking.
+    m_session.Service()->AddExternDataset(m_session.Project(), nullptr, linked.c_str(),
+                                          brief.empty() ? nullptr : brief.c_str(), kItemExternal);
+    return registry.IsDataSetExist(name) ? kExitDone : kExitFailed;
 }
 
 int DataFolderCommands::Unlink(const std::string& name)

@@ -38,8 +38,9 @@ int DeviceCommands::Add(const std::string& name, const std::string& type)
     case GlobalNetworkInfo::Result::Ok:
         return kExitDone;
     case GlobalNetworkInfo::Result::BadName:
-        m_err << "'" << name << "' cannot be a device name: no blanks at either end, no control characters "
-              << "and none of []=;#().\n";
+        m_err << "'" << name << "' cannot be a device name: a device's prompt could not carry it. A device "
+              << "name is not empty and holds no blank, tab or other control character, no prompt character "
+              << "# or >, and none of [ ] = ; ( ).\n";
         return kExitFailed;
     case GlobalNetworkInfo::Result::Exists:
         m_err << "The device '" << name << "' already exists.\n";

@@ -95,7 +95,8 @@ int TwDataCli::Run(int argc, char** argv)
     init->callback([&] { needsProject = false; });
 
     CLI::App* list = app.add_subcommand(
-        "list", "List the DataFolders: full name, brief name, item type, lock, current mark (tab-separated)");
+        "list", "List the DataFolders: full name, brief name, item type, lock, then the marks current and "
+                "unavailable (a linked folder that cannot be found now) (tab-separated)");
     list->callback([&] { command = [](DataFolderCommands& c) { return c.List(); }; });
 
     CLI::App* files = app.add_subcommand("files", "List the files of one kind of data in a DataFolder");
@@ -230,8 +231,15 @@ int TwDataCli::Run(int argc, char** argv)
 
     if (parse->parsed())
         return ParseCommand(m_out, m_err).Run(args.kind, args.folder);
-    if (!needsProject)
-        return DataFolderCommands::Init(args.folder, args.name, m_out, m_err);
+    if (!needsProject) {
+        const int created = DataFolderCommands::Init(args.folder, args.name, m_out, m_err);
+        if (created != kExitDone)
+            return created;
+        // Opened once, the new project records its current DataFolder: commands
+        // that only read it then never have to write.
+        args.project = args.folder;
+        command = [](DataFolderCommands&) { return int(kExitDone); };
+    }
     if (args.project.empty()) {
         m_err << "twdata: -p DIR names the project; see twdata --help.\n";
         return kExitUsage;

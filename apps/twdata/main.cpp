@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QtGlobal>
 
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 
@@ -24,6 +25,9 @@ void KeepSeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QStr
 int main(int argc, char** argv)
 {
     platform::KeepLargeBlocksForReuse();
+    // Past a file-size limit (ulimit -f) a write then fails and is reported
+    // like a full disk, instead of the signal ending twdata mid-command.
+    std::signal(SIGXFSZ, SIG_IGN);
     const char* platformName = std::getenv("QT_QPA_PLATFORM");
     if (!platformName || !*platformName)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -31,6 +31,8 @@ QTreeWidgetItem* CDatasetTreeCtrl::AppendItem(const std::string& text, tagDataSe
 {
     auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(text)));
     item->setData(0, kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(record)));
+    if (const std::string note = record ? TWDataSet::UnavailableNote(*record) : std::string(); !note.empty())
+        item->setToolTip(0, QString::fromStdString(note));
     addTopLevelItem(item);
     return item;
 }

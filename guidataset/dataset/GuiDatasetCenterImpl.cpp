@@ -22,6 +22,7 @@
 #include "host/adaptor/ITwoCompareDatasets.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CConf.h"
+#include "host/util/CDataFolderGuard.h"
 #include "host/util/CGlobalSet.h"
 #include "host/util/EventDispatcher.h"
 #include "host/util/Pathname.h"
@@ -36,6 +37,8 @@
 
 #include <QTreeWidget>
 #include <QWidget>
+
+#include <strings.h>
 
 #include <algorithm>
 #include <cctype>
@@ -169,7 +172,12 @@ void GuiDatasetCenterImpl::ShowDataSets(CNetworkBase* network)
     const int selected = m_barComboBox->GetCurSel();
     const std::string text = m_barComboBox->GetLBText(selected);
     m_barComboBox->SetToolTipText(text);
-    RecordCurrentDataSet(text.c_str(), FileSystemOf(network));
+    // Standing in for a linked DataFolder whose disk is away: the record keeps
+    // naming that one, so it is current again when its folder is back.
+    if (registry && RecordAwaitsUnavailableLink(*registry))
+        AnnounceCurrentDataSet(registry->GetDataSetPath(text));
+    else
+        RecordCurrentDataSet(text.c_str(), FileSystemOf(network));
     m_lastSelection = selected;
 }
 
@@ -328,6 +336,15 @@ int GuiDatasetCenterImpl::DoDeleteDataSet(std::string& path, TWFileSystem* fileS
         platform::AppMessageBox("The system DataFolder cannot be deleted.");
         return 0;
     }
+    // The removal below is recursive: it must take this DataFolder and nothing else.
+    TWFileSystem* project = fileSystem ? fileSystem : GetCurrBaselineFileSystem();
+    const std::string refusal =
+        project ? CDataFolderGuard(*project).RemovalRefusal(path)
+                : "'" + path + "' cannot be deleted: no project is open to check that it is a DataFolder.";
+    if (!refusal.empty()) {
+        platform::AppMessageBox(refusal);
+        return 0;
+    }
     if (platform::MessageBoxTW("Are you sure you want to delete the DataFolder?",
                                platform::BoxIcon::Question, platform::BoxButtons::YesNo,
                                owner) != platform::BoxAnswer::Yes)
@@ -341,8 +358,10 @@ int GuiDatasetCenterImpl::DoDeleteDataSet(std::string& path, TWFileSystem* fileS
             platform::AppMessageBox(shell.Error());   // the shell's own report
         return 1;
     }
-    if (!Pathname(path).removeFile(true))
+    if (!Pathname(path).removeFile(true)) {
+        platform::AppMessageBox("The DataFolder '" + path + "' could not be deleted completely.");
         return 0;
+    }
     events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
     return 1;
 }
@@ -390,6 +409,11 @@ void GuiDatasetCenterImpl::AfterDeleteDataSet(const std::string& name, TWFileSys
     DelDataSet(name.c_str(), fileSystem, notify);
     TWDataSet::RemoveExternalDataSet(fileSystem, name);
     PanelRemoveDataSet(name);
+    // An unavailable link kept in the record while something else stood in for
+    // it: now that it is gone, the stand-in is the current DataFolder.
+    const int selected = m_barComboBox ? m_barComboBox->GetCurSel() : -1;
+    if (selected >= 0 && !name.empty() && strcasecmp(RecordedCurrentPath().c_str(), name.c_str()) == 0)
+        RecordCurrentDataSet(m_barComboBox->GetLBText(selected).c_str(), fileSystem);
 }
 
 void GuiDatasetCenterImpl::CloseManageDataset()
@@ -410,6 +434,11 @@ void GuiDatasetCenterImpl::RecordCurrentDataSet(const char* name, TWFileSystem* 
     // centre and the subscribers still hear of the choice.
     std::string path;
     WriteCurrentDataSetRecord(name, RegistryOf(fileSystem ? fileSystem : GetCurrBaselineFileSystem()), path);
+    AnnounceCurrentDataSet(path);
+}
+
+void GuiDatasetCenterImpl::AnnounceCurrentDataSet(const std::string& path)
+{
     GuiLiveAccessCenter::Instance().SetCurrentDataSetPath(path);
     EventDispatcher::Instance().DoAfter(kEventDataFolder, kActionCurrentDataFolder, nullptr,
                                         EventPath(path));
@@ -613,7 +642,20 @@ void GuiDatasetCenterImpl::AddExternDataset(CNetworkBase* network, QWidget* pare
     }
     if (already)
         return;
-    TWDataSet::AddExternalDataSet(fileSystem, name, brief ? brief : "", type);
+    if (const std::string problem = CDataFolderGuard::FolderProblem(folder); !problem.empty()) {
+        platform::AppMessageBox(problem);
+        return;
+    }
+    // Whatever is linked may later be deleted with everything in it.
+    if (const std::string refusal = CDataFolderGuard(*fileSystem).LinkRefusal(folder); !refusal.empty()) {
+        platform::AppMessageBox(refusal);
+        return;
+    }
+    if (!TWDataSet::AddExternalDataSet(fileSystem, name, brief ? brief : "", type)) {
+        platform::AppMessageBox("The folder '" + folder + "' cannot be linked: '" + fileSystem->GetRegistryFile() +
+                                "' cannot be written.");
+        return;
+    }
     EventDispatcher::Instance().DoAfter(kEventDataFolder, kActionDataFolderAdded, fileSystem,
                                         EventPath(folder));
 }

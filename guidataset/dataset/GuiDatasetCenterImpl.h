@@ -123,6 +123,8 @@ private:
 
     // The toolbar picker's selected item as the current DataFolder.
     void SelectBarItem(int index);
+    // Tells the live-access centre and the subscribers (3586/177) of the current DataFolder.
+    void AnnounceCurrentDataSet(const std::string& path);
 
     QWidget* m_panel = nullptr;          // the DataFolder panel; owned
     QWidget* m_browserFrame = nullptr;   // the DataFolder browser window; the MDI area owns it

@@ -1,5 +1,6 @@
 #include "guidataset/dialogs/DataFolderListModel.h"
 
+#include "host/util/TWDataSet.h"
 #include "host/util/tagDataSetInfo.h"
 #include "platform/core/FileTimes.h"
 
@@ -68,9 +69,13 @@ QVariant DataFolderListModel::data(const QModelIndex& index, int role) const
         default:
             return {};
         }
-    case Qt::ToolTipRole:
-        // A linked DataFolder's brief name hides where it lies.
-        return index.column() == ColName ? QString::fromStdString(record->fullName) : QVariant();
+    case Qt::ToolTipRole: {
+        // A linked DataFolder's brief name hides where it lies, and whether it is there.
+        if (index.column() != ColName)
+            return {};
+        const std::string note = TWDataSet::UnavailableNote(*record);
+        return QString::fromStdString(note.empty() ? record->fullName : note);
+    }
     case Qt::DecorationRole:
         return index.column() == ColName && !m_icon.isNull() ? QVariant(m_icon) : QVariant();
     default:

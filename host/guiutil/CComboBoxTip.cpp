@@ -1,5 +1,6 @@
 #include "host/guiutil/CComboBoxTip.h"
 
+#include "host/util/TWDataSet.h"
 #include "platform/qt/ControlId.h"
 
 #include <QLineEdit>
@@ -35,6 +36,9 @@ void CComboBoxTip::SetItemRecord(int index, tagDataSetInfo* record)
     if (index < 0 || index >= count())
         return;
     setItemData(index, QVariant::fromValue(reinterpret_cast<quintptr>(record)), kRecordRole);
+    // The item of a link whose disk is away says so when pointed at.
+    const std::string note = record ? TWDataSet::UnavailableNote(*record) : std::string();
+    setItemData(index, note.empty() ? QVariant() : QVariant(QString::fromStdString(note)), Qt::ToolTipRole);
 }
 
 std::string CComboBoxTip::GetLBText(int index) const

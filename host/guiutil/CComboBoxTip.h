@@ -30,6 +30,7 @@ public:
 
     // Null for an index outside the list or an item without a record.
     tagDataSetInfo* GetItemRecord(int index) const;
+    // Also gives the item the tooltip of an unavailable linked DataFolder.
     void SetItemRecord(int index, tagDataSetInfo* record);
 
     std::string GetLBText(int index) const;

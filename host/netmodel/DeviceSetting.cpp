@@ -36,6 +36,7 @@ bool DeviceSetting::setInterfaceMacAddress(const std::string& interfaceName, con
         !mac.IsValid())
         return false;
     m_interfaces[interfaceName] = mac.ToString();
+    m_changedInterfaces.insert(interfaceName);
     return true;
 }
 
@@ -60,30 +61,38 @@ bool DeviceSetting::saveToDB(TWFileSystem* fileSystem, bool saveBaseInfo, bool s
     if (!conf || conf->GetConfFileName().empty())
         return false;
 
-    bool ok = true;
-    if (saveBaseInfo || !conf->HasKey(m_name, "Type")) {
-        // A section without its type would not load back as a device.
-        ok = conf->SetValue(m_name, "Type", TWDeviceFactory::TypeToText(m_deviceType)) && ok;
-        ok = conf->SetValue(m_name, "SubType", TWDeviceFactory::SubTypeToText(m_deviceSubType)) && ok;
-    }
-    if (saveInterfaces) {
-        for (const std::string& key : conf->GetKeys(m_name)) {
-            if (StartsWithNoCase(key, kInterfaceKeyPrefix) &&
-                m_interfaces.find(key.substr(std::string(kInterfaceKeyPrefix).size())) == m_interfaces.end())
-                ok = conf->DeleteKey(m_name, key) && ok;
+    const bool ownInventory = conf == m_conf;
+    const bool saved = conf->Edit([&](CConf& locked) {
+        const bool stored = locked.HasKey(m_name, "Type");
+        // In the model's own inventory a device without its section was
+        // removed since this one was loaded: it is not brought back.
+        if (!saveBaseInfo && !stored && ownInventory)
+            return false;
+        bool ok = true;
+        if (saveBaseInfo || !stored) {
+            // A section without its type would not load back as a device.
+            ok = locked.SetValue(m_name, "Type", TWDeviceFactory::TypeToText(m_deviceType)) && ok;
+            ok = locked.SetValue(m_name, "SubType", TWDeviceFactory::SubTypeToText(m_deviceSubType)) && ok;
         }
-        for (const auto& [name, mac] : m_interfaces) {
-            const std::string key = kInterfaceKeyPrefix + name;
-            if (conf->GetValue(m_name, key) != mac || !conf->HasKey(m_name, key))
-                ok = conf->SetValue(m_name, key, mac) && ok;
+        if (saveInterfaces) {
+            // Only the interfaces set here: others' changes to the rest stay.
+            for (const auto& [name, mac] : m_interfaces) {
+                if (ownInventory && m_changedInterfaces.find(name) == m_changedInterfaces.end())
+                    continue;
+                ok = locked.SetValue(m_name, kInterfaceKeyPrefix + name, mac) && ok;
+            }
         }
-    }
-    return ok;
+        return ok;
+    });
+    if (saved && saveInterfaces && ownInventory)
+        m_changedInterfaces.clear();
+    return saved;
 }
 
 void DeviceSetting::LoadInterfaces(const CConf& conf)
 {
     m_interfaces.clear();
+    m_changedInterfaces.clear();
     const std::string prefix = kInterfaceKeyPrefix;
     for (const std::string& key : conf.GetKeys(m_name)) {
         if (!StartsWithNoCase(key, prefix) || key.size() == prefix.size())

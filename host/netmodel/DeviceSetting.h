@@ -5,6 +5,7 @@
 #include "host/netmodel/TWDevice.h"
 
 #include <map>
+#include <set>
 #include <string>
 
 class CConf;
@@ -30,10 +31,14 @@ public:
     std::string getInterfaceMacAddress(const std::string& interfaceName) const;
     const InterfaceMap& getInterfaces() const { return m_interfaces; }
 
-    // Writes the device to "Devices.ini". fileSystem: the project to write to,
-    // null for the model's own. saveBaseInfo writes type and sub type;
-    // saveInterfaces replaces the stored interfaces with the ones in memory.
-    // False when there is no file to write or a write failed.
+    // Writes the device to "Devices.ini", under the file's lock and on its
+    // latest content. fileSystem: the project to write to, null for the
+    // model's own. saveBaseInfo writes type and sub type; saveInterfaces
+    // writes the interfaces set since the device was loaded or last saved
+    // (into another project's inventory: all of them), leaving every other
+    // stored interface as it is. False when there is no file to write, a write
+    // failed, or (in the model's own inventory, without saveBaseInfo) the
+    // device was removed from the file meanwhile.
     bool saveToDB(TWFileSystem* fileSystem, bool saveBaseInfo, bool saveInterfaces);
 
     // Reads the device's interfaces from the conf's section (the load path of the model).
@@ -45,4 +50,5 @@ public:
 private:
     CConf* m_conf;
     InterfaceMap m_interfaces;
+    std::set<std::string, NoCaseLess> m_changedInterfaces;   // set since load or last save
 };

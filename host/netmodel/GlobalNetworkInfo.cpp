@@ -62,7 +62,7 @@ void GlobalNetworkInfo::Load(const std::string& projectFolder)
 
     for (const std::string& name : sections) {
         const int type = TWDeviceFactory::TypeFromText(m_conf->GetValue(name, "Type"));
-        if (type == 0 || !IsValidDeviceName(name) || getDeviceSetting(name))
+        if (type == 0 || !IsStorableDeviceName(name) || getDeviceSetting(name))
             continue;
         const int subType = TWDeviceFactory::SubTypeFromText(m_conf->GetValue(name, "SubType"));
         auto device = std::make_unique<DeviceSetting>(name, type, subType, m_conf.get());
@@ -114,9 +114,17 @@ GlobalNetworkInfo::Result GlobalNetworkInfo::AddDevice(const std::string& name, 
         return Result::WriteFailed;
 
     auto device = std::make_unique<DeviceSetting>(name, deviceType, deviceSubType, m_conf.get());
-    if (!device->saveToDB(nullptr, true, true)) {
+    bool existsOnDisk = false;
+    const bool saved = m_conf->Edit([&](CConf& locked) {
+        // Another process may have added it since this model was loaded.
+        existsOnDisk = TWDeviceFactory::TypeFromText(locked.GetValue(name, "Type")) != 0;
+        return !existsOnDisk && device->saveToDB(nullptr, true, true);
+    });
+    if (existsOnDisk)
+        return Result::Exists;
+    if (!saved) {
         // Keep memory and file telling the same story.
-        m_conf->DeleteSection(name);
+        m_conf->SetConfFileName(GetDevicesFile());
         return Result::WriteFailed;
     }
     m_devices.push_back(std::move(device));
@@ -140,9 +148,9 @@ GlobalNetworkInfo::Result GlobalNetworkInfo::RemoveDevice(const std::string& nam
     return Result::Ok;
 }
 
-bool GlobalNetworkInfo::IsValidDeviceName(const std::string& name)
+bool GlobalNetworkInfo::IsStorableDeviceName(const std::string& name)
 {
-    if (name.empty() || name.front() == ' ' || name.back() == ' ' || name.front() == '\t' || name.back() == '\t')
+    if (name.empty() || name.front() == ' ' || name.back() == ' ')
         return false;
     for (unsigned char c : name) {
         if (c < 0x20 || c == 0x7f)
@@ -151,6 +159,13 @@ bool GlobalNetworkInfo::IsValidDeviceName(const std::string& name)
     // Brackets, '=' and comment marks would break the section header; parentheses
     // would be taken for a CLI mode suffix.
     return name.find_first_of("[]=;#()") == std::string::npos;
+}
+
+bool GlobalNetworkInfo::IsValidDeviceName(const std::string& name)
+{
+    // A prompt ends the host name at a blank and at its own '>' or '#': results
+    // of "core r1" would be filed under "core", or nowhere.
+    return IsStorableDeviceName(name) && name.find_first_of(" >") == std::string::npos;
 }
 
 void GlobalNetworkInfo::RebuildL2()

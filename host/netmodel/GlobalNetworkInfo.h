@@ -21,7 +21,9 @@ public:
     GlobalNetworkInfo& operator=(const GlobalNetworkInfo&) = delete;
 
     // Reads "<projectFolder>/Devices.ini" (missing file: no devices). Sections
-    // that are not valid devices are skipped, never removed.
+    // that are not devices are skipped, never removed. Every change below is
+    // keyed and made under the file's lock (CConf): it changes only its own
+    // keys, on the file as other processes left it.
     void Load(const std::string& projectFolder);
     // As given to Load, ending in '/'; empty before Load.
     const std::string& GetProjectFolder() const { return m_projectFolder; }
@@ -37,13 +39,18 @@ public:
     // Devices in file order.
     std::vector<DeviceSetting*> GetDevices() const;
     // Adds and stores a device. Names that a prompt or Devices.ini could not
-    // carry (empty, blanks at either end, control characters, "[]=;#()") are
-    // BadName; deviceType must be router, switch or firewall.
+    // carry (IsValidDeviceName) are BadName; deviceType must be router, switch
+    // or firewall. A device that another process stored meanwhile is Exists.
     Result AddDevice(const std::string& name, int deviceType, int deviceSubType = 0);
     // Removes the device and its section; pointers to it become invalid.
     Result RemoveDevice(const std::string& name);
 
+    // A name a device prompt can carry: not empty, no blank, tab or other
+    // control character, none of the prompt's '#' and '>', none of "[]=;()".
     static bool IsValidDeviceName(const std::string& name);
+    // A name Devices.ini can keep (blanks inside allowed): what Load accepts,
+    // so devices stored before the stricter rule can still be listed and removed.
+    static bool IsStorableDeviceName(const std::string& name);
 
 private:
     void RebuildL2();

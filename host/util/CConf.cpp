@@ -1,5 +1,6 @@
 #include "host/util/CConf.h"
 
+#include "host/util/CFileLock.h"
 #include "host/util/TextFile.h"
 #include "platform/core/Paths.h"
 
@@ -54,6 +55,8 @@ struct CConf::Impl {
     // UTF-8, one value per key, no multi-line values: the Windows profile rules.
     CSimpleIniA ini{true, false, false};
     std::string fileName;
+    bool editing = false;   // inside Edit: changes stay in memory until it ends
+    bool changed = false;   // something was changed since the Edit began
 
     Impl() { ini.SetSpaces(false); }
 
@@ -138,22 +141,58 @@ bool CConf::SetValue(const std::string& section, const std::string& key, const s
 {
     if (!IsStorable(section, key, value))
         return false;
-    if (m_impl->ini.SetValue(section.c_str(), key.c_str(), value.c_str()) < 0)
-        return false;
-    return m_impl->Store();
+    return Edit([&](CConf& self) {
+        CSimpleIniA& ini = self.m_impl->ini;
+        const char* old = ini.GetValue(section.c_str(), key.c_str(), nullptr);
+        if (old && value == old)
+            return true;
+        if (ini.SetValue(section.c_str(), key.c_str(), value.c_str()) < 0)
+            return false;
+        self.m_impl->changed = true;
+        return true;
+    });
 }
 
 bool CConf::DeleteKey(const std::string& section, const std::string& key)
 {
     // Nothing to delete is not a failure: the key is absent either way.
-    if (!m_impl->ini.Delete(section.c_str(), key.c_str(), false))
+    return Edit([&](CConf& self) {
+        if (self.m_impl->ini.Delete(section.c_str(), key.c_str(), false))
+            self.m_impl->changed = true;
         return true;
-    return m_impl->Store();
+    });
 }
 
 bool CConf::DeleteSection(const std::string& section)
 {
-    if (!m_impl->ini.Delete(section.c_str(), nullptr))
+    return Edit([&](CConf& self) {
+        if (self.m_impl->ini.Delete(section.c_str(), nullptr))
+            self.m_impl->changed = true;
         return true;
-    return m_impl->Store();
+    });
+}
+
+bool CConf::Edit(const std::function<bool(CConf&)>& change)
+{
+    Impl& impl = *m_impl;
+    if (impl.editing)
+        return change(*this);
+    if (impl.fileName.empty()) {
+        change(*this);   // kept in memory: there is no file to write
+        return false;
+    }
+
+    CFileLock lock(impl.fileName);
+    impl.Load();   // what other processes wrote since this object last read
+    impl.editing = true;
+    impl.changed = false;
+    bool ok = change(*this);
+    impl.editing = false;
+    if (ok && impl.changed) {
+        ok = lock.Locked() && impl.Store();
+        if (ok)
+            lock.Written();
+    }
+    impl.changed = false;
+    return ok;
 }

@@ -1,5 +1,7 @@
 #include "host/util/Pathname.h"
 
+#include "platform/core/Paths.h"
+
 #include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
@@ -47,14 +49,17 @@ bool Pathname::mkdirHier(int mode) const
 
 bool Pathname::removeFile(bool recursive) const
 {
+    // "link/" would make lstat and the removal follow a symbolic link into
+    // its target; without the separator the link is the entry removed.
+    const std::string entry = platform::StripTrailingSeparators(m_path);
     struct stat st {};
-    if (m_path.empty() || ::lstat(m_path.c_str(), &st) != 0)
+    if (entry.empty() || ::lstat(entry.c_str(), &st) != 0)
         return false;
     if (!S_ISDIR(st.st_mode))
-        return ::unlink(m_path.c_str()) == 0;
+        return ::unlink(entry.c_str()) == 0;
     if (!recursive)
-        return ::rmdir(m_path.c_str()) == 0;
+        return ::rmdir(entry.c_str()) == 0;
     std::error_code ec;
-    fs::remove_all(m_path, ec);
-    return !ec && ::lstat(m_path.c_str(), &st) != 0;
+    fs::remove_all(entry, ec);
+    return !ec && ::lstat(entry.c_str(), &st) != 0;
 }

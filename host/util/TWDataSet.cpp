@@ -1,6 +1,7 @@
 #include "host/util/TWDataSet.h"
 
 #include "host/util/CConf.h"
+#include "host/util/CDataFolderGuard.h"
 #include "host/util/CFileName.h"
 #include "host/util/RegistryAnswerMemo.h"
 #include "host/util/TWFileSystem.h"
@@ -69,17 +70,7 @@ bool IsFolder(const std::string& path)
     return !path.empty() && fs::is_directory(path, ec);
 }
 
-// The same folder, whether written with '.' or '..' steps, extra separators or
-// through a symbolic link.
-std::string ComparablePath(const std::string& path)
-{
-    std::error_code ec;
-    fs::path p = fs::path(platform::StripTrailingSeparators(path)).lexically_normal();
-    fs::path canonical = fs::weakly_canonical(p, ec);
-    if (!ec)
-        p = canonical;
-    return platform::StripTrailingSeparators(p.generic_string());
-}
+std::string ComparablePath(const std::string& path) { return CDataFolderGuard::ComparablePath(path); }
 
 // Real spellings of the project's DataFolders (the sub-folders of DataFolders/).
 std::vector<std::string> ProjectDataFolderNames(const TWFileSystem& fileSystem)
@@ -187,19 +178,17 @@ std::optional<ExternalLink> FindLink(const std::vector<ExternalLink>& links, con
     return std::nullopt;
 }
 
-// Whether path lies directly in (or is) the project's DataFolders folder.
-bool InDataSetsFolder(const TWFileSystem& fileSystem, const std::string& path, bool directlyOnly)
+// Whether path is an entry directly in the project's DataFolders folder. The
+// entry itself is not resolved: a symbolic link there is a DataFolder of the
+// project wherever it points.
+bool InDataSetsFolder(const TWFileSystem& fileSystem, const std::string& path)
 {
     const std::string root = fileSystem.GetDataSetsFolder();
     if (root.empty() || path.empty())
         return false;
     const std::string base = ComparablePath(root);
-    const std::string candidate = ComparablePath(path);
-    if (directlyOnly)
-        return fs::path(candidate).parent_path().generic_string() == base;
-    return candidate == base || (candidate.size() > base.size() &&
-                                 candidate.compare(0, base.size(), base) == 0 &&
-                                 candidate[base.size()] == '/');
+    const std::string candidate = CDataFolderGuard::ComparableEntryPath(path);
+    return candidate != base && fs::path(candidate).parent_path().generic_string() == base;
 }
 
 std::string SanitizeIniValue(std::string value)
@@ -276,7 +265,8 @@ std::string TWDataSet::CurrentDataSetOnDisk(const TWFileSystem& fileSystem) cons
 {
     CConf conf(fileSystem.GetRegistryFile());
     const std::string recorded = conf.GetValue(kRecordSection, "CurrentPath");
-    if (IsFolder(recorded))
+    // A folder that is no longer a DataFolder (its link was dropped) is not current.
+    if (IsFolder(recorded) && (InDataSetsFolder(fileSystem, recorded) || FindLink(LoadLinks(conf), recorded)))
         return platform::WithTrailingSlash(recorded);
     const std::string byName = GetDataSetPath(conf.GetValue(kRecordSection, "Current"));
     if (IsFolder(byName))
@@ -322,7 +312,7 @@ std::string TWDataSet::GetDatasetName(const std::string& path) const
 
 std::string TWDataSet::DatasetNameOnDisk(const TWFileSystem& fileSystem, const std::string& stripped) const
 {
-    if (InDataSetsFolder(fileSystem, stripped, true)) {
+    if (InDataSetsFolder(fileSystem, stripped)) {
         const std::string last = LastComponent(stripped);
         const auto real = FindProjectName(ProjectDataFolderNames(fileSystem), last);
         return real ? *real : last;
@@ -337,7 +327,7 @@ bool TWDataSet::IsDataSetExist(const std::string& name) const { return !GetDataS
 bool TWDataSet::IsCurrentBaseLineDataSet(const std::string& path) const
 {
     const TWFileSystem* fileSystem = FileSystem();
-    return fileSystem && InDataSetsFolder(*fileSystem, path, true);
+    return fileSystem && InDataSetsFolder(*fileSystem, path);
 }
 
 bool TWDataSet::AddExternalDataSet(TWFileSystem* fileSystem, const std::string& name,
@@ -351,35 +341,34 @@ bool TWDataSet::AddExternalDataSet(TWFileSystem* fileSystem, const std::string& 
     // A line break cannot be kept in the registry file.
     if (fullName.empty() || fullName.find_first_of("\r\n") != std::string::npos || !IsFolder(fullName))
         return false;
-    if (InDataSetsFolder(*fileSystem, fullName, false))
+    if (!CDataFolderGuard(*fileSystem).LinkRefusal(fullName).empty())
         return false;
 
-    CConf conf(fileSystem->GetRegistryFile());
-    const std::vector<ExternalLink> links = LoadLinks(conf);
-    const std::string comparable = ComparablePath(fullName);
-    long next = 1;
-    for (const auto& link : links) {
-        if (EqualsNoCase(link.fullName, fullName) || EqualsNoCase(ComparablePath(link.fullName), comparable))
-            return false;
-        next = std::max(next, link.number + 1);
-    }
-    // Keys of a number that lost its path (hand-edited file) must not leak into the new link.
-    for (const auto& key : conf.GetKeys(kExternalSection)) {
-        long number = 0;
-        if ((ParseNumberedKey(key, kBriefKey, number) || ParseNumberedKey(key, kTypeKey, number)) && number >= next)
-            next = number + 1;
-    }
-
-    const std::string n = std::to_string(next);
     const std::string shownBrief = SanitizeIniValue(brief.empty() ? LastComponent(fullName) : brief);
     const int type = itemType > 0 ? itemType : kItemExternal;
-    if (!conf.SetValue(kExternalSection, kPathKey + n, fullName))
-        return false;
-    const bool ok = conf.SetValue(kExternalSection, kBriefKey + n, shownBrief) &&
-                    conf.SetValue(kExternalSection, kTypeKey + n, std::to_string(type));
-    if (!ok)
-        DropLink(conf, next);   // never leave half a link behind
-    return ok;
+    const std::string comparable = ComparablePath(fullName);
+    CConf conf(fileSystem->GetRegistryFile());
+    // Numbered under the file's lock, so links made at the same time by other
+    // processes neither take the same number nor get lost.
+    return conf.Edit([&](CConf& locked) {
+        long next = 1;
+        for (const auto& link : LoadLinks(locked)) {
+            if (EqualsNoCase(link.fullName, fullName) || EqualsNoCase(ComparablePath(link.fullName), comparable))
+                return false;
+            next = std::max(next, link.number + 1);
+        }
+        // Keys of a number that lost its path (hand-edited file) must not leak into the new link.
+        for (const auto& key : locked.GetKeys(kExternalSection)) {
+            long number = 0;
+            if ((ParseNumberedKey(key, kBriefKey, number) || ParseNumberedKey(key, kTypeKey, number)) &&
+                number >= next)
+                next = number + 1;
+        }
+        const std::string n = std::to_string(next);
+        return locked.SetValue(kExternalSection, kPathKey + n, fullName) &&
+               locked.SetValue(kExternalSection, kBriefKey + n, shownBrief) &&
+               locked.SetValue(kExternalSection, kTypeKey + n, std::to_string(type));
+    });
 }
 
 bool TWDataSet::RemoveExternalDataSet(TWFileSystem* fileSystem, const std::string& nameOrPath)
@@ -389,15 +378,33 @@ bool TWDataSet::RemoveExternalDataSet(TWFileSystem* fileSystem, const std::strin
     if (!fileSystem || fileSystem->GetRegistryFile().empty() || nameOrPath.empty())
         return false;
     CConf conf(fileSystem->GetRegistryFile());
-    const std::vector<ExternalLink> links = LoadLinks(conf);
-    std::optional<ExternalLink> link = FindLink(links, nameOrPath);
-    if (!link) {
-        const std::string comparable = ComparablePath(nameOrPath);
-        for (const auto& candidate : links)
-            if (ComparablePath(candidate.fullName) == comparable)
-                link = candidate;
-    }
-    return link && DropLink(conf, link->number);
+    return conf.Edit([&](CConf& locked) {
+        const std::vector<ExternalLink> links = LoadLinks(locked);
+        std::optional<ExternalLink> link = FindLink(links, nameOrPath);
+        if (!link) {
+            const std::string comparable = ComparablePath(nameOrPath);
+            for (const auto& candidate : links)
+                if (ComparablePath(candidate.fullName) == comparable)
+                    link = candidate;
+        }
+        return link && DropLink(locked, link->number);
+    });
+}
+
+bool TWDataSet::IsUnavailable(const tagDataSetInfo& record)
+{
+    // Linked DataFolders are named by their absolute folder path; the pickers'
+    // command items and the project's own DataFolders never are.
+    const bool linked = record.itemType != kItemProject && record.itemType != kItemNew && record.itemType != kItemMore;
+    return linked && !record.fullName.empty() && record.fullName.front() == '/' && !IsFolder(record.fullName);
+}
+
+std::string TWDataSet::UnavailableNote(const tagDataSetInfo& record)
+{
+    if (!IsUnavailable(record))
+        return {};
+    return "'" + record.fullName + "' is unavailable: its folder cannot be found. "
+           "The link stays until the folder is back or you unlink it.";
 }
 
 bool TWDataSet::GetBriefDataSetName(TWFileSystem* fileSystem, const std::string& fullName, std::string& brief)
@@ -478,8 +485,18 @@ void TWDataSet::CleanMapDataFolder(TWFileSystem* fileSystem)
         fileSystem = FileSystem();
     if (!fileSystem || fileSystem->GetRegistryFile().empty())
         return;
+    // A link whose folder is missing stays: its disk may only be unmounted.
     CConf conf(fileSystem->GetRegistryFile());
-    for (const auto& link : LoadLinks(conf))
-        if (!IsFolder(link.fullName))
-            DropLink(conf, link.number);
+    conf.Edit([&](CConf& locked) {
+        std::vector<std::string> seen;
+        for (const auto& link : LoadLinks(locked)) {
+            const bool twice = std::any_of(seen.begin(), seen.end(),
+                                           [&](const std::string& kept) { return EqualsNoCase(kept, link.fullName); });
+            if (twice)
+                DropLink(locked, link.number);
+            else
+                seen.push_back(link.fullName);
+        }
+        return true;
+    });
 }

@@ -11,7 +11,8 @@
 //   TypeN=<item type>                          default: 3
 // Other sections of the file ("RECORD_INFO" belongs to the DataFolder module)
 // are never rewritten. The file is read on every query, so a second registry
-// on the same project sees the links at once.
+// on the same project sees the links at once, and changed under its lock
+// (CConf::Edit), so links made by several processes at once are all kept.
 #include <string>
 #include <vector>
 
@@ -27,13 +28,16 @@ public:
     // project DataFolders by name ignoring case (item type 2, brief = full name
     // = folder name), then linked outside ones in the order they were linked
     // (when withExternal; full name = folder path, stored brief and item type),
-    // vanished ones included until CleanMapDataFolder. Times are the folder's
+    // unavailable ones (folder missing) included. Times are the folder's
     // creation and last-write times; network stays null.
     void GetAllDataSets(std::vector<tagDataSetInfo*>& out, bool withExternal = true) const;
 
     // The current DataFolder: "CurrentPath" of "RECORD_INFO" when that folder
-    // exists, else the DataFolder named by "Current" when it resolves to an
-    // existing folder, else the system DataFolder. Ends in '/'; empty without a project.
+    // exists and is a DataFolder of the project or a linked one, else the
+    // DataFolder named by "Current" when it resolves to an existing folder,
+    // else the system DataFolder (also while the recorded one is an unavailable
+    // link: the record is kept for when it comes back). Ends in '/'; empty
+    // without a project.
     std::string GetCurrentDataSet() const;
     // Name to path: a project DataFolder's name (the folder's real spelling is
     // returned), a linked folder's full name, or the path of a project
@@ -45,11 +49,13 @@ public:
     std::string GetDatasetName(const std::string& path) const;
     bool IsDataSetExist(const std::string& name) const;
     // True when the path lies directly in the DataFolders folder (a DataFolder of
-    // the project itself), false for a linked outside one.
+    // the project itself, a symbolic link there included), false for a linked
+    // outside one.
     bool IsCurrentBaseLineDataSet(const std::string& path) const;
 
     // Links the folder name (a path). Refused (false) when it does not exist, is
-    // already linked (compared ignoring case), lies in the DataFolders folder, or
+    // already linked (compared ignoring case), is refused by CDataFolderGuard
+    // (root, home, the project or in it, holding or inside a DataFolder), or
     // the registry file cannot be written. Empty brief: the last path component;
     // item type <= 0: 3. A null file system means the open project's (also below).
     static bool AddExternalDataSet(TWFileSystem* fileSystem, const std::string& name,
@@ -75,7 +81,14 @@ public:
     // Whole file into content, byte for byte; false (content empty) when it
     // cannot be read.
     static bool GetFileContent(const std::string& path, std::string& content);
-    // Drops linked entries whose folders are gone (null: this registry's project).
+    // True for a linked DataFolder whose folder cannot be found now (an
+    // unmounted disk): it keeps its link and is shown as unavailable.
+    static bool IsUnavailable(const tagDataSetInfo& record);
+    // What pickers tell of such a DataFolder; empty for every other record.
+    static std::string UnavailableNote(const tagDataSetInfo& record);
+
+    // Drops second entries of an already linked folder (null: this registry's
+    // project). Links whose folders are missing are kept.
     void CleanMapDataFolder(TWFileSystem* fileSystem);
 
 private:

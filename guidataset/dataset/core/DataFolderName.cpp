@@ -102,6 +102,13 @@ DataFolderNameCheck CheckDataFolderName(const std::string& entered,
     if (name.find_first_of(kForbiddenCharacters) != std::string::npos)
         return Refuse(check, DataFolderNameStatus::ForbiddenCharacter,
                       ForbiddenCharactersMessage("DataFolder"));
+    // A tab or a line break would split the DataFolder's line in every listing.
+    if (std::any_of(name.begin(), name.end(), [](char c) {
+            const auto u = static_cast<unsigned char>(c);
+            return u < 0x20 || u == 0x7f;
+        }))
+        return Refuse(check, DataFolderNameStatus::ForbiddenCharacter,
+                      "The DataFolder's name can't include a tab, a line break or any other control character.");
     if (CharacterCount(name) > kMaxDataFolderNameLength)
         return Refuse(check, DataFolderNameStatus::TooLong,
                       "The DataFolder name can't be longer than 32 characters.");

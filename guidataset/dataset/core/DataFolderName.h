@@ -23,7 +23,8 @@ struct DataFolderNameCheck {
     bool Ok() const { return status == DataFolderNameStatus::Ok; }
 };
 
-// Checks, in this order: empty after trimming, forbidden characters, more than
+// Checks, in this order: empty after trimming, forbidden characters, control
+// characters (tab, line breaks...), more than
 // 32 characters, reserved names and a trailing '.', and an entry of that name
 // (ignoring case) already in dataSetsFolder. An empty dataSetsFolder skips the
 // last check.

@@ -2,6 +2,7 @@
 
 #include "guidataset/dataset/core/DatasetDescriptor.h"
 #include "host/baseline/CBaseline.h"
+#include "host/util/CFileLock.h"
 #include "host/util/CMarkup.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
@@ -72,6 +73,9 @@ std::string ReadOnlyQuestion(const std::string& name)
 void SetDatasetLockFlag(std::string path, int locked)
 {
     const std::string descriptor = DatasetDescriptorPath(path);
+    // Read and written under the descriptor's lock: a description saved by
+    // another process at the same time is kept.
+    CFileLock lock(descriptor);
     CMarkup xml;
     LoadDescriptor(xml, descriptor);   // a failed load leaves an empty document to fill
     if (!xml.FindElem("DatasetDesc"))
@@ -80,7 +84,8 @@ void SetDatasetLockFlag(std::string path, int locked)
     if (!xml.FindElem("IsLocked"))
         xml.AddElem("IsLocked");
     xml.SetElemContent(locked != 0 ? "True" : "False");
-    xml.Save(descriptor);
+    if (lock.Locked() && xml.Save(descriptor))
+        lock.Written();
     g_mapLockFlags()[descriptor] = (locked == 1);
 }
 

@@ -1,6 +1,7 @@
 #include "guidataset/dialogs/core/DatasetDescContent.h"
 
 #include "guidataset/dataset/core/DatasetDescriptor.h"
+#include "host/util/CFileLock.h"
 #include "host/util/CXXmlHelper.h"
 
 namespace {
@@ -29,6 +30,11 @@ DatasetDescContent ReadDatasetDescContent(const std::string& descriptorPath)
 
 bool SaveDatasetDescription(const std::string& descriptorPath, const std::string& text)
 {
+    // Read and written under the descriptor's lock: a lock flag set by another
+    // process at the same time is kept.
+    CFileLock lock(descriptorPath);
+    if (!lock.Locked())
+        return false;
     CXXmlHelper xml;
     const CXXmlHelper::Node root = xml.Load(descriptorPath)
                                        ? xml.GetChildNode(CXXmlHelper::Node(), kRoot)
@@ -38,5 +44,8 @@ bool SaveDatasetDescription(const std::string& descriptorPath, const std::string
     const CXXmlHelper::Node desc = xml.GetNode(root, "Desc", true);
     if (!desc || !xml.SetValue(desc, DescriptionToStored(text)))
         return false;
-    return xml.Save(descriptorPath);
+    if (!xml.Save(descriptorPath))
+        return false;
+    lock.Written();
+    return true;
 }

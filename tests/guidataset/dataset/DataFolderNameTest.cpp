@@ -13,6 +13,9 @@ const char* const kForbidden =
 
 } // namespace
 
+constexpr const char* kControl =
+    "The DataFolder's name can't include a tab, a line break or any other control character.";
+
 TEST(DataFolderName, RulesApplyInOrderWithTheirMessages)
 {
     TempDir dir;
@@ -29,6 +32,8 @@ TEST(DataFolderName, RulesApplyInOrderWithTheirMessages)
         {" \t \r\n", Status::Empty, "Please input DataFolder name."},
         {"a:b.", Status::ForbiddenCharacter, kForbidden},
         {std::string(33, 'x') + "|", Status::ForbiddenCharacter, kForbidden},
+        {"north\tcore", Status::ForbiddenCharacter, kControl},
+        {"north\ncore\x7f", Status::ForbiddenCharacter, kControl},
         {std::string(33, 'x'), Status::TooLong, nullptr},
         {std::string(32, 'x') + ".", Status::TooLong, nullptr},
         {"New...", Status::Invalid, "The DataFolder name is invalid."},

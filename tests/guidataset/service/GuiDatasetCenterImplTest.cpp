@@ -365,6 +365,71 @@ TEST_F(DatasetServiceTest, ClosingTheProjectEmptiesTheToolbar)
     EXPECT_EQ(bar.GetToolTipText(), "");
 }
 
+TEST_F(DatasetServiceTest, DeletingASymbolicLinkTakesTheLinkOnlyThroughEitherRemoval)
+{
+    ASSERT_TRUE(temp.WriteFile("outside/keep.txt", "keep"));
+    ASSERT_TRUE(temp.WriteFile("elsewhere/keep.txt", "keep"));
+    // A project DataFolder that is a link goes through the shell's removal...
+    std::filesystem::create_directory_symlink(temp / "outside", PathOf("Sym"));
+    // ...a linked one that is a link through the recursive one.
+    std::filesystem::create_directory_symlink(temp / "elsewhere", temp / "alias");
+    service->AddExternDataset(network, nullptr, (temp / "alias").c_str(), nullptr, kItemExternal);
+    ASSERT_TRUE(fileSystem->GetDataSet()->IsDataSetExist(temp / "alias"));
+
+    for (std::string path : {PathOf("Sym") + "/", temp / "alias/"}) {
+        prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::Yes,
+                               twtest::kQuestionBox);
+        EXPECT_EQ(service->DoDeleteDataSet(path, fileSystem, nullptr), 1) << path;
+    }
+    EXPECT_FALSE(temp.Exists("project/DataFolders/Sym"));
+    EXPECT_FALSE(temp.Exists("alias"));
+    EXPECT_EQ(temp.ReadFile("outside/keep.txt"), "keep");
+    EXPECT_EQ(temp.ReadFile("elsewhere/keep.txt"), "keep");
+}
+
+TEST_F(DatasetServiceTest, FoldersHoldingTheProjectAreRefusedBeforeLinkingAndBeforeRemoval)
+{
+    const std::string parent = temp.Path().substr(0, temp.Path().size() - 1);
+    prompter.ExpectMessage("'" + parent + "' cannot be linked as a DataFolder: it holds the project '" + temp /
+                               "project'.",
+                           BoxAnswer::Ok, kAppBox);
+    service->AddExternDataset(network, nullptr, parent.c_str(), nullptr, kItemExternal);
+    EXPECT_EQ(events->Count(kActionDataFolderAdded), 0);
+    EXPECT_LT(bar.FindDataSet(parent.c_str()), 0);
+
+    // Linked behind the service's back, it is still not removed.
+    ASSERT_TRUE(CConf(fileSystem->GetRegistryFile()).SetValue("EXTERNAL_DATASETS", "Path1", parent));
+    prompter.ExpectMessage("'" + parent + "' cannot be deleted: it holds the project '" + temp / "project'.",
+                           BoxAnswer::Ok, kAppBox);
+    std::string path = parent + "/";
+    EXPECT_EQ(service->DoDeleteDataSet(path, fileSystem, nullptr), 0);
+    EXPECT_TRUE(temp.Exists("project/Workspace.ini"));
+}
+
+TEST_F(DatasetServiceTest, ALinkWhoseDiskIsAwayKeepsItsPlaceAndItsRecord)
+{
+    ASSERT_TRUE(temp.MakeDir("disk/Far"));
+    const std::string far = temp / "disk/Far";
+    service->AddExternDataset(network, nullptr, far.c_str(), nullptr, kItemExternal);
+    MakeCurrent(far);
+    std::filesystem::rename(far, temp / "disk/away");
+
+    ASSERT_TRUE(CBaseline::Open(temp / "project"));   // reopened while the disk is away
+    network = CBaseline::Instance();
+    const int index = bar.FindDataSet(far.c_str());
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(bar.itemData(index, Qt::ToolTipRole).toString().toStdString(),
+              "'" + far + "' is unavailable: its folder cannot be found. "
+              "The link stays until the folder is back or you unlink it.");
+    EXPECT_EQ(bar.GetLBText(bar.GetCurSel()), "Local default");
+    EXPECT_EQ(Record("CurrentPath"), far + "/");
+
+    std::filesystem::rename(temp / "disk/away", far);
+    ASSERT_TRUE(CBaseline::Open(temp / "project"));
+    EXPECT_EQ(bar.GetCurSel(), bar.FindDataSet(far.c_str()));
+    EXPECT_FALSE(bar.itemData(bar.GetCurSel(), Qt::ToolTipRole).isValid());
+}
+
 TEST(DatasetServiceModule, AttachReachesTheServiceAndDetachLetsGo)
 {
     TwGuidatasetAttach();

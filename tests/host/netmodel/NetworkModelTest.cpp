@@ -84,7 +84,7 @@ TEST_F(NetworkModelTest, RejectsBadNamesTypesAndDuplicatesIgnoringCase)
     model.Load(Project());
     ASSERT_EQ(model.AddDevice("Core-R1", TW_DEVICE_ROUTER), GlobalNetworkInfo::Result::Ok);
     EXPECT_EQ(model.AddDevice("CORE-r1", TW_DEVICE_SWITCH), GlobalNetworkInfo::Result::Exists);
-    for (const char* bad : {"", " R1", "R1 ", "a]b", "a=b", "R1(config)", "a\nb"})
+    for (const char* bad : {"", " R1", "R1 ", "a]b", "a=b", "R1(config)", "a\nb", "core r1", "a\tb", "r1#", "r1>"})
         EXPECT_EQ(model.AddDevice(bad, TW_DEVICE_ROUTER), GlobalNetworkInfo::Result::BadName) << bad;
     EXPECT_EQ(model.AddDevice("R9", TW_DEVICE_UNKNOWN), GlobalNetworkInfo::Result::BadType);
     EXPECT_EQ(model.RemoveDevice("nope"), GlobalNetworkInfo::Result::NotFound);
@@ -92,6 +92,36 @@ TEST_F(NetworkModelTest, RejectsBadNamesTypesAndDuplicatesIgnoringCase)
     EXPECT_EQ(model.GetDevice("core-r1", false), nullptr);
     ASSERT_NE(model.GetDevice("core-r1", true), nullptr);
     EXPECT_EQ(model.GetDevice("core-r1", true)->GetName(), "Core-R1");
+}
+
+TEST_F(NetworkModelTest, SavingInterfacesChangesOnlyThemOnTheInventoryOthersLeft)
+{
+    ASSERT_TRUE(m_dir.WriteFile("proj/Devices.ini", "[R1]\r\nType=router\r\n[R2]\r\nType=router\r\n"
+                                                    "[core r9]\r\nType=router\r\n"));
+    GlobalNetworkInfo import;   // an import's model, loaded before the others' changes
+    import.Load(Project());
+    EXPECT_NE(import.getDeviceSetting("core r9"), nullptr) << "stored before the stricter rule: still listed";
+
+    GlobalNetworkInfo other;
+    other.Load(Project());
+    ASSERT_EQ(other.AddDevice("R3", TW_DEVICE_SWITCH), GlobalNetworkInfo::Result::Ok);
+    ASSERT_EQ(other.RemoveDevice("R2"), GlobalNetworkInfo::Result::Ok);
+    other.getDeviceSetting("R1")->setInterfaceMacAddress("Gi0/2", MacAddress("0000.0000.0002"));
+    ASSERT_TRUE(other.getDeviceSetting("R1")->saveToDB(nullptr, false, true));
+    EXPECT_EQ(import.AddDevice("r3", TW_DEVICE_ROUTER), GlobalNetworkInfo::Result::Exists);
+
+    import.getDeviceSetting("R1")->setInterfaceMacAddress("Gi0/1", MacAddress("0000.0000.0001"));
+    EXPECT_TRUE(import.getDeviceSetting("R1")->saveToDB(nullptr, false, true));
+    import.getDeviceSetting("R2")->setInterfaceMacAddress("Gi0/1", MacAddress("0000.0000.0003"));
+    EXPECT_FALSE(import.getDeviceSetting("R2")->saveToDB(nullptr, false, true)) << "removed meanwhile";
+
+    GlobalNetworkInfo check;
+    check.Load(Project());
+    ASSERT_NE(check.getDeviceSetting("R3"), nullptr);
+    EXPECT_EQ(check.getDeviceSetting("R3")->GetDeviceType(), TW_DEVICE_SWITCH);
+    EXPECT_EQ(check.getDeviceSetting("R2"), nullptr);
+    EXPECT_EQ(check.getDeviceSetting("R1")->getInterfaceMacAddress("Gi0/1"), "0000.0000.0001");
+    EXPECT_EQ(check.getDeviceSetting("R1")->getInterfaceMacAddress("Gi0/2"), "0000.0000.0002");
 }
 
 TEST_F(NetworkModelTest, CorruptInventoryLoadsTheValidDevicesOnly)

@@ -168,6 +168,12 @@ TEST_F(TWDataSetTest, RefusedLinksLeaveRegistryUnchanged)
     EXPECT_FALSE(TWDataSet::AddExternalDataSet(m_fileSystem.get(), DataFolder("Inside/deeper"), "", 0));
     EXPECT_FALSE(TWDataSet::AddExternalDataSet(m_fileSystem.get(), m_fileSystem->GetDataSetsFolder(), "", 0));
     EXPECT_FALSE(TWDataSet::AddExternalDataSet(nullptr, Outside("x"), "", 0));   // no project open
+    // Whatever holds the project, or lies in it, could be deleted with it.
+    EXPECT_FALSE(TWDataSet::AddExternalDataSet(m_fileSystem.get(), m_tmp.Path("proj"), "", 0));
+    EXPECT_FALSE(TWDataSet::AddExternalDataSet(m_fileSystem.get(), m_tmp.Path("proj/Config"), "", 0));
+    fs::create_directory_symlink(m_tmp.Path(""), m_tmp.Path("outside/top"));
+    EXPECT_FALSE(TWDataSet::AddExternalDataSet(m_fileSystem.get(), m_tmp.Path("outside/top"), "", 0));
+    EXPECT_FALSE(TWDataSet::AddExternalDataSet(m_fileSystem.get(), "/", "", 0));
     EXPECT_EQ(ReadFile(IniFile()), before);
 }
 
@@ -224,19 +230,20 @@ TEST_F(TWDataSetTest, CurrentFallsBackWhenRecordedFolderVanished)
     EXPECT_EQ(unbound.GetCurrentShowCommandFolder(), "");
 }
 
-TEST_F(TWDataSetTest, CleanDropsOnlyVanishedLinks)
+TEST_F(TWDataSetTest, CleanKeepsUnavailableLinksAndDropsSecondEntries)
 {
-    const std::string gone = Outside("gone");
-    const std::string kept = Outside("kept");
-    ASSERT_TRUE(TWDataSet::AddExternalDataSet(m_fileSystem.get(), gone, "", 0));
-    ASSERT_TRUE(TWDataSet::AddExternalDataSet(m_fileSystem.get(), kept, "", 0));
-    fs::remove_all(gone);
-    EXPECT_EQ(All(Registry()).size(), 3u);   // still listed until cleaned
+    const std::string away = Outside("away");
+    ASSERT_TRUE(TWDataSet::AddExternalDataSet(m_fileSystem.get(), away, "", 0));
+    fs::remove_all(away);   // an unmounted disk
+    WriteFile(IniFile(), ReadFile(IniFile()) + "[EXTERNAL_DATASETS]\r\nPath7=" + NoSlash(away) + "\r\n");
+    ASSERT_EQ(All(Registry()).size(), 3u);
 
     Registry().CleanMapDataFolder(m_fileSystem.get());
     auto all = All(Registry());
     ASSERT_EQ(all.size(), 2u);
-    EXPECT_EQ(all[1]->fullName, NoSlash(kept));
+    EXPECT_EQ(all[1]->fullName, NoSlash(away));
+    EXPECT_TRUE(TWDataSet::IsUnavailable(*all[1]));
+    EXPECT_FALSE(TWDataSet::IsUnavailable(*all[0]));
 }
 
 TEST_F(TWDataSetTest, RouteTablePathEncodesUnsafeCharacters)

@@ -1,8 +1,14 @@
 #include "host/util/CConf.h"
+#include "host/util/CFileLock.h"
 
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <thread>
 
 using twtest::TempDir;
 
@@ -62,6 +68,47 @@ TEST(CConf, MissingFileIsEmptyMissingFolderKeepsValueInMemory)
     CConf conf(dir / "no/such/folder/x.ini");
     EXPECT_FALSE(conf.SetValue("L2Discover", "UseCacheDatainDiscover", "1"));
     EXPECT_EQ(conf.GetValue("L2Discover", "UseCacheDatainDiscover"), "1");
+}
+
+TEST(CConf, WritersKeepWhatOthersWroteSinceTheyReadAndEditWritesOnce)
+{
+    TempDir dir;
+    const std::string file = dir / "Devices.ini";
+    CConf early(file);   // read before the others wrote
+    ASSERT_TRUE(CConf(file).SetValue("R2", "Type", "router"));
+    ASSERT_TRUE(early.SetValue("R1", "Type", "router"));
+    EXPECT_TRUE(CConf(file).HasKey("R1", "Type"));
+    EXPECT_TRUE(CConf(file).HasKey("R2", "Type"));
+
+    // A refused edit writes nothing; an unchanged value does not replace the file.
+    EXPECT_FALSE(early.Edit([](CConf& c) { return c.SetValue("R3", "Type", "switch") && false; }));
+    EXPECT_EQ(CConf(file).HasKey("R3", "Type"), false);
+    const auto before = std::filesystem::last_write_time(file);
+    EXPECT_TRUE(early.Edit([](CConf& c) { return c.SetValue("R1", "Type", "router") && c.DeleteKey("R9", "x"); }));
+    EXPECT_EQ(std::filesystem::last_write_time(file), before);
+
+    // Nothing to change in a missing file leaves no file behind.
+    EXPECT_TRUE(CConf(dir / "none.ini").DeleteKey("S", "k"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "none.ini"));
+}
+
+TEST(CFileLock, AnEditWaitsForTheLockHeldElsewhere)
+{
+    TempDir dir;
+    const std::string file = dir / "TWDataSet.ini";
+    std::atomic<bool> written{false};
+    std::thread writer;
+    {
+        CFileLock held(file);
+        ASSERT_TRUE(held.Locked());
+        writer = std::thread([&] { written = CConf(file).SetValue("EXTERNAL_DATASETS", "Path1", "/data/a"); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        EXPECT_FALSE(written) << "wrote while another held the lock";
+        EXPECT_EQ(twtest::ReadBytes(file), "") << "the lock made the file, empty";
+    }
+    writer.join();
+    EXPECT_TRUE(written);
+    EXPECT_EQ(CConf(file).GetValue("EXTERNAL_DATASETS", "Path1"), "/data/a");
 }
 
 } // namespace

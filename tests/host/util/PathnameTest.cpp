@@ -31,6 +31,12 @@ TEST(Pathname, RemoveFileTakesAFileAnEmptyFolderOrWithRecursiveATree)
     twtest::WriteBytes(dir / "outside/keep.txt", "data");
     ASSERT_EQ(::symlink((dir / "outside").c_str(), (dir / "t/link").c_str()), 0);
 
+    // Written as a folder, a link to one is still removed as the link.
+    ASSERT_EQ(::symlink((dir / "outside").c_str(), (dir / "alias").c_str()), 0);
+    EXPECT_TRUE(Pathname(dir / "alias/").removeFile(true));
+    EXPECT_FALSE(Pathname(dir / "alias").exists());
+    EXPECT_EQ(twtest::ReadBytes(dir / "outside/keep.txt"), "data");
+
     EXPECT_FALSE(Pathname(dir / "t").removeFile(false)) << "a full folder needs recursive";
     EXPECT_TRUE(Pathname(dir / "t/TheDataset.Desc").removeFile(false));
     EXPECT_FALSE(Pathname(dir / "t/TheDataset.Desc").exists());
