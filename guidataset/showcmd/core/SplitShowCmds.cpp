@@ -33,6 +33,10 @@
 
 namespace {
 
+// The DataFolder of a splitter that was never given one: a Windows root,
+// which names no folder here.
+constexpr const char* kUnsetDataFolder = "C:\\";
+
 // The L2 parsers' tag for text captured from a CLI session.
 constexpr int kCliCaptureSource = 1021;
 
@@ -89,7 +93,7 @@ private:
 };
 
 SplitShowCmds::SplitShowCmds()
-    : m_dataFolder("C:\\")
+    : m_dataFolder(kUnsetDataFolder)
 {
     addCmdParsePair("show cdp neighbor detail", 0);
     addCmdParsePair("show cdp neighbors detail", 0);
@@ -209,12 +213,12 @@ int SplitShowCmds::splitFile(const std::string& path)
     }
 }
 
-// Only an absolute path names a DataFolder: the unset one ("C:\\") or any
-// relative text would put files under the working directory.
+// The unset DataFolder names no folder: nothing may land under the working
+// directory as "C:/LiveRouteTable/...".
 bool SplitShowCmds::IsDataFolderThere() const
 {
     struct stat info {};
-    return !m_dataFolder.empty() && m_dataFolder.front() == '/' && ::stat(m_dataFolder.c_str(), &info) == 0 &&
+    return !m_dataFolder.empty() && m_dataFolder != kUnsetDataFolder && ::stat(m_dataFolder.c_str(), &info) == 0 &&
            S_ISDIR(info.st_mode);
 }
 
@@ -228,7 +232,7 @@ void SplitShowCmds::CheckDataFolder()
         m_dataFolderSeen = true;
         return;
     }
-    if (m_dataFolder.empty() || m_dataFolder.front() != '/')
+    if (m_dataFolder.empty() || m_dataFolder == kUnsetDataFolder)
         m_writeFailures.Stop("No DataFolder was chosen to import into; nothing was imported.");
     else if (m_dataFolderSeen)
         m_writeFailures.Stop("The DataFolder '" + m_dataFolder + "' was deleted during the import; the import stopped.");

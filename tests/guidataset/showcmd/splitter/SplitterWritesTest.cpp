@@ -137,10 +137,14 @@ TEST(SplitShowCmds, UnsetDataFolderWritesNothing)
     const fs::path work = fs::path(project.Log("")).parent_path();
     fs::current_path(work);
     EXPECT_EQ(unset.splitFile(project.Log("core-r1#show ip route\nS*    0.0.0.0/0 [1/0] via 10.0.0.2\n")), 1);
+    // A DataFolder given relative to the working folder is one.
+    SplitShowCmds relative;
+    relative.setDataFolder("lab/DataFolders/Local default/");
+    relative.splitFile(project.Log("core-r1#show arp\nInternet  10.0.0.2  12  5254.0012.3402  ARPA  Gi0/0\n"));
     fs::current_path(before);
-    // Not under the working folder ("C:/LiveRouteTable/..."), not in the current DataFolder.
+    EXPECT_TRUE(fs::exists(project.DataFolder() + "LiveArpTable/core-r1.txt"));
+    // Not under the working folder ("C:/LiveRouteTable/...").
     EXPECT_EQ(std::distance(fs::directory_iterator(work), fs::directory_iterator()), 2); // lab/, r.log
-    EXPECT_TRUE(fs::is_empty(project.DataFolder()));
     EXPECT_EQ(unset.getWriteFailures().Describe(), "No DataFolder was chosen to import into; nothing was imported.");
 }
 
