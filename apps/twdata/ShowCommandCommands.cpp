@@ -161,6 +161,9 @@ int ShowCommandCommands::ImportLog(const std::string& dataFolder, const std::vec
     splitter.setDataFolder(target);
     bool failed = missing;
     for (const std::string& file : files) {
+        // A DataFolder that is gone takes no further log.
+        if (splitter.getWriteFailures().IsStopped())
+            break;
         if (splitter.splitFile(file) < 0) {
             m_err << "'" << file << "' could not be imported completely.\n";
             failed = true;
@@ -180,6 +183,10 @@ int ShowCommandCommands::ImportLog(const std::string& dataFolder, const std::vec
                   << "'.\n";
             failed = true;
         }
+    }
+    if (const std::string notWritten = splitter.getWriteFailures().Describe(); !notWritten.empty()) {
+        m_err << notWritten << '\n';
+        failed = true;
     }
     return failed ? kExitFailed : kExitDone;
 }

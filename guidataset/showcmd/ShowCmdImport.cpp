@@ -22,6 +22,7 @@ void CShowCmdImport::Run(bool fromFolder, const std::string& dataFolder)
     splitter.setDataFolder(dataFolder);
     Import(job, splitter);
     ShowSummary(splitter);
+    ShowWriteFailures(splitter);
 }
 
 bool CShowCmdImport::ChooseFiles(CShowCmdImportJob& job) const
@@ -55,9 +56,11 @@ void CShowCmdImport::Import(const CShowCmdImportJob& job, SplitShowCmds& splitte
     CThreadProgressDlg progress(m_parent, "Importing...", job.GetFileCount());
     progress.SetStepUnit(job.GetFileCount() == 1 ? "file" : "files");
     // The splitter and the job belong to the worker until the window has closed.
+    // A DataFolder that is gone ends the import as a cancel would.
     progress.DoModal([&job, &splitter](CThreadProgressDlg& dialog) {
         job.Run([&splitter](const std::string& path) { return splitter.splitFile(path); },
-                [&dialog]() { return dialog.IsCancelled(); }, [&dialog]() { dialog.StepIt(); });
+                [&dialog, &splitter]() { return dialog.IsCancelled() || splitter.getWriteFailures().IsStopped(); },
+                [&dialog]() { dialog.StepIt(); });
     });
 }
 
@@ -74,4 +77,11 @@ void CShowCmdImport::ShowSummary(SplitShowCmds& splitter) const
         return;
     CGlobalSet::Instance().GetConf().SetValue("L2Discover", "UseCacheDatainDiscover", "true");
     HostCommandEvent::Post(m_parent, kRecalculateL2Command);
+}
+
+void CShowCmdImport::ShowWriteFailures(const SplitShowCmds& splitter) const
+{
+    const std::string text = splitter.getWriteFailures().Describe();
+    if (!text.empty())
+        platform::MessageBoxTW(text, platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, m_parent);
 }

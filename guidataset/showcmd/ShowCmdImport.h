@@ -32,6 +32,9 @@ public:
     // may switch on the cached data for discovery and have the topology recalculated.
     void ShowSummary(SplitShowCmds& splitter) const;
 
+    // After the summary: what could not be written and why, when anything.
+    void ShowWriteFailures(const SplitShowCmds& splitter) const;
+
 private:
     QWidget* m_parent;
 };

@@ -5,11 +5,10 @@
 #include "host/util/FileWriteBatch.h"
 #include "host/util/TWDataSet.h"
 
-#include <filesystem>
-#include <system_error>
-#include <utility>
+#include <sys/stat.h>
 
-namespace fs = std::filesystem;
+#include <cerrno>
+#include <utility>
 
 namespace {
 
@@ -80,12 +79,15 @@ bool TableFile::WriteText(const std::string& path, std::string text)
 {
     if (path.empty())
         return false;
-    const fs::path target(path);
-    std::error_code ec;
-    if (target.has_parent_path()) {
-        fs::create_directories(target.parent_path(), ec);
-        if (!fs::is_directory(target.parent_path(), ec))
+    // A table's folder is a kind folder: made inside a DataFolder that
+    // exists, never the DataFolder itself (one deleted meanwhile stays gone).
+    const std::size_t slash = path.rfind('/');
+    if (slash != std::string::npos && slash > 0) {
+        const std::string folder = path.substr(0, slash);
+        if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
+            FileWriteBatch::NoteFailure(path, errno);
             return false;
+        }
     }
     return FileWriteBatch::Write(path, std::move(text));
 }

@@ -13,10 +13,12 @@ public:
     using Row = std::vector<std::string>;
 
     // Writes header and rows through a temporary file in the same folder that
-    // is renamed over path, creating the folder when needed. A row shorter than
-    // the header is padded with empty cells, a longer one cut. False (and the
-    // old file untouched) when the folder or file cannot be written. While a
-    // FileWriteBatch is open on this thread the bytes are held back until it closes.
+    // is renamed over path, creating the folder (not its parent) when needed.
+    // A row shorter than the header is padded with empty cells, a longer one
+    // cut. False (and the old file untouched) when the folder or file cannot
+    // be written. While a FileWriteBatch is open on this thread the bytes are
+    // held back until it closes, and a folder that cannot be made is noted
+    // among its failures.
     static bool Write(const std::string& path, const Row& header, const std::vector<Row>& rows);
     // The same file built by the caller, for tables too big to copy into
     // rows first: AppendLine for the header and for each row (with as many

@@ -10,6 +10,8 @@ namespace {
 
 constexpr char kFieldSeparator = '$';
 constexpr std::int64_t kMsPerDay = 86400000;
+// "2024-05-01 13-45-07.123"
+constexpr std::size_t kTimeTextLength = 23;
 
 bool NeedsEncoding(unsigned char c)
 {
@@ -107,21 +109,39 @@ std::string FormatWallMillis(std::int64_t wall)
     return text;
 }
 
+// The last wall-clock instant handed out as "now" in this process: the
+// import's worker and the GUI thread may both ask in the same millisecond.
+std::mutex g_nowMutex;
+std::int64_t g_lastIssued = std::numeric_limits<std::int64_t>::min();
+
 // A "now" that never repeats nor goes back within the process, also not when
-// the clock is set back or daylight saving time ends: the import's worker and
-// the GUI thread may both ask in the same millisecond.
+// the clock is set back or daylight saving time ends.
 std::string UniqueNowText()
 {
-    static std::mutex mutex;
-    static std::int64_t lastIssued = std::numeric_limits<std::int64_t>::min();
     std::int64_t wall = LocalWallMillis(std::chrono::system_clock::now());
     {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (wall <= lastIssued)
-            wall = lastIssued + 1;
-        lastIssued = wall;
+        std::lock_guard<std::mutex> lock(g_nowMutex);
+        if (wall <= g_lastIssued)
+            wall = g_lastIssued + 1;
+        g_lastIssued = wall;
     }
     return FormatWallMillis(wall);
+}
+
+// Reads a time text of FormatWallMillis back; false for any other text.
+bool ParseWallMillis(const std::string& text, std::int64_t& wall)
+{
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, milli = 0, used = 0;
+    if (text.size() != kTimeTextLength ||
+        std::sscanf(text.c_str(), "%4d-%2d-%2d %2d-%2d-%2d.%3d%n", &year, &month, &day, &hour, &minute, &second,
+                    &milli, &used) != 7 ||
+        used != static_cast<int>(kTimeTextLength))
+        return false;
+    if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 59)
+        return false;
+    wall = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * kMsPerDay +
+           hour * 3600000LL + minute * 60000LL + second * 1000LL + milli;
+    return FormatWallMillis(wall) == text;
 }
 
 std::string BaseName(const std::string& path)
@@ -219,4 +239,27 @@ bool CFileName::FromShowCommandResultFileName(const std::string& name, std::stri
     command = FromSysFileName(base.substr(first + 1, last - first - 1));
     time = FromSysFileName(StripExtension(base.substr(last + 1)));
     return true;
+}
+
+std::string CFileName::LaterShowCommandResultFileName(const std::string& name)
+{
+    const std::size_t slash = name.find_last_of("/\\");
+    const std::size_t baseStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t last = name.rfind(kFieldSeparator);
+    if (last == std::string::npos || last < baseStart)
+        return {};
+    // The time text has a fixed length; an extension may follow it.
+    const std::size_t timeEnd = last + 1 + kTimeTextLength;
+    std::int64_t wall = 0;
+    if (timeEnd > name.size() || (timeEnd < name.size() && name[timeEnd] != '.') ||
+        !ParseWallMillis(name.substr(last + 1, kTimeTextLength), wall))
+        return {};
+    ++wall;
+    {
+        // Names made "now" later in this process start after this one.
+        std::lock_guard<std::mutex> lock(g_nowMutex);
+        if (wall > g_lastIssued)
+            g_lastIssued = wall;
+    }
+    return name.substr(0, last + 1) + FormatWallMillis(wall) + name.substr(timeEnd);
 }

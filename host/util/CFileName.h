@@ -16,6 +16,12 @@ public:
     static std::string ToShowCommandResultFileName(const std::string& device, const std::string& command,
                                                    const std::string& time, const std::string& extension);
 
+    // The same name (or path) with its time one millisecond later, for a new
+    // result whose name another result already holds; names made "now" later
+    // in this process come after it. Empty when the name carries no time of
+    // the form above.
+    static std::string LaterShowCommandResultFileName(const std::string& name);
+
     // Accepts a bare name or a full path. The device is the text before the
     // first '$', the time the text after the last one (extension dropped),
     // the command what lies between. False when the name holds fewer than two

@@ -2,6 +2,7 @@
 
 #include "platform/core/Paths.h"
 
+#include <cerrno>
 #include <utility>
 
 namespace {
@@ -31,8 +32,10 @@ FileWriteBatch::~FileWriteBatch()
 
 bool FileWriteBatch::Write(const std::string& path, std::string bytes)
 {
-    if (path.empty())
+    if (path.empty()) {
+        errno = EINVAL;
         return false;
+    }
     if (t_open) {
         t_open->Keep(path, std::move(bytes));
         return true;
@@ -45,14 +48,28 @@ const std::string* FileWriteBatch::Pending(const std::string& path)
     if (!t_open)
         return nullptr;
     const auto it = t_open->m_pending.find(path);
-    return it == t_open->m_pending.end() ? nullptr : &it->second;
+    return it == t_open->m_pending.end() ? nullptr : &it->second.bytes;
+}
+
+void FileWriteBatch::NoteFailure(const std::string& path, int error)
+{
+    if (t_open)
+        t_open->m_failures.push_back({path, error, 0});
+}
+
+std::vector<FileWriteBatch::Failure> FileWriteBatch::TakeFailures()
+{
+    std::vector<Failure> failures;
+    failures.swap(m_failures);
+    return failures;
 }
 
 void FileWriteBatch::Keep(const std::string& path, std::string bytes)
 {
-    std::string& kept = m_pending[path];
-    m_pendingBytes = m_pendingBytes - kept.size() + bytes.size();
-    kept = std::move(bytes);
+    Held& kept = m_pending[path];
+    m_pendingBytes = m_pendingBytes - kept.bytes.size() + bytes.size();
+    kept.bytes = std::move(bytes);
+    ++kept.writes;
     if (m_pendingBytes > kMaxPendingBytes)
         Flush();
 }
@@ -64,8 +81,13 @@ bool FileWriteBatch::Flush()
     // Derived files, written like the results beside them: replaced whole,
     // without a flush to the disk per file.
     bool ok = true;
-    for (const auto& [path, bytes] : m_pending)
-        ok = platform::AtomicWriteFile(path, bytes, false) && ok;
+    for (const auto& [path, held] : m_pending) {
+        int error = 0;
+        if (!platform::AtomicWriteFile(path, held.bytes, false, &error)) {
+            m_failures.push_back({path, error, held.writes});
+            ok = false;
+        }
+    }
     m_pending.clear();
     m_pendingBytes = 0;
     return ok;

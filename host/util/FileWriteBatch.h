@@ -4,13 +4,22 @@
 // a device's tables and raw copies with every piece of that device; replacing
 // a file tens of thousands of times costs far more than writing it once.
 // Readers on the same thread see the held-back bytes (see Pending). A batch
-// opened inside another joins it: the outer one writes everything.
+// opened inside another joins it: the outer one writes everything, and keeps
+// the failures for its owner to take.
 #include <cstddef>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class FileWriteBatch {
 public:
+    // A file that could not be written.
+    struct Failure {
+        std::string path;
+        int error = 0;    // errno
+        int writes = 0;   // Write calls whose bytes were lost with it
+    };
+
     FileWriteBatch();
     ~FileWriteBatch();
     FileWriteBatch(const FileWriteBatch&) = delete;
@@ -18,8 +27,13 @@ public:
 
     // Replaces path with bytes: held back while a batch is open on this
     // thread, written at once (through a temporary renamed over the old file)
-    // otherwise. False when an immediate write fails.
+    // otherwise. False, with errno set, when an immediate write fails.
     static bool Write(const std::string& path, std::string bytes);
+
+    // A write of path that failed before it reached the batch (its folder
+    // could not be made): kept with the open batch's failures; nothing
+    // happens when no batch is open.
+    static void NoteFailure(const std::string& path, int error);
 
     // The bytes held back for path on this thread, or nullptr.
     static const std::string* Pending(const std::string& path);
@@ -28,10 +42,19 @@ public:
     // (those keep their old contents); nothing is held back afterwards.
     bool Flush();
 
+    // The failures since the batch opened (or since the last call), oldest first.
+    std::vector<Failure> TakeFailures();
+
 private:
+    struct Held {
+        std::string bytes;
+        int writes = 0;
+    };
+
     void Keep(const std::string& path, std::string bytes);
 
-    std::unordered_map<std::string, std::string> m_pending;
+    std::unordered_map<std::string, Held> m_pending;
     std::size_t m_pendingBytes = 0;
+    std::vector<Failure> m_failures;
     bool m_joined = false;
 };

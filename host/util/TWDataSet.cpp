@@ -436,8 +436,9 @@ std::string TWDataSet::GetLiveRoutingTablePath(const std::string& dataSetPath, c
     if (folder.empty() || device.empty())
         return {};
     if (create) {
+        // The kind folder only: a DataFolder that is missing is not made here.
         std::error_code ec;
-        fs::create_directories(folder, ec);
+        fs::create_directory(folder, ec);
         if (!fs::is_directory(folder, ec))
             return {};
     }

@@ -1,13 +1,12 @@
 #include "platform/core/Paths.h"
 
+#include "platform/core/TempFiles.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
-#include <cstdio>
 
 namespace platform {
 
@@ -58,50 +57,37 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
-// Opens a fresh, uniquely named file beside path. The mode 0666 passes through
-// the umask, so the result gets the permissions a plain create would give.
-int CreateTemporary(const std::string& path, std::string& tempPath)
-{
-    static std::atomic<unsigned> counter{0};
-    const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    const auto stamp = static_cast<unsigned long long>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[64];
-        std::snprintf(suffix, sizeof suffix, ".tmp%d.%u.%llx", static_cast<int>(::getpid()),
-                      counter.fetch_add(1), stamp + static_cast<unsigned long long>(attempt));
-        tempPath = folder + "." + base + suffix;
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
 } // namespace
 
-bool AtomicWriteFile(const std::string& path, std::string_view bytes, bool flushToDisk)
+bool AtomicWriteFile(const std::string& path, std::string_view bytes, bool flushToDisk, int* error)
 {
+    auto fail = [error](int why) {
+        if (error)
+            *error = why;
+        errno = why;
+        return false;
+    };
     if (path.empty() || EndsWithSeparator(path))
-        return false;
+        return fail(EINVAL);
     std::string tempPath;
-    const int fd = CreateTemporary(path, tempPath);
+    const int fd = CreateTemporaryBeside(path, tempPath);
     if (fd < 0)
-        return false;
+        return fail(errno);
 
-    bool ok = WriteAll(fd, bytes);
+    int why = WriteAll(fd, bytes) ? 0 : errno;
     // Keep the permissions of the file being replaced.
     struct stat old {};
-    if (ok && ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    if (why == 0 && ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(fd, old.st_mode & 07777);
-    ok = ok && (!flushToDisk || ::fsync(fd) == 0);
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(tempPath.c_str(), path.c_str()) == 0;
-    if (!ok) {
+    if (why == 0 && flushToDisk && ::fsync(fd) != 0)
+        why = errno;
+    if (::close(fd) != 0 && why == 0)
+        why = errno;
+    if (why == 0 && ::rename(tempPath.c_str(), path.c_str()) != 0)
+        why = errno;
+    if (why != 0) {
         ::unlink(tempPath.c_str());
-        return false;
+        return fail(why);
     }
     if (!flushToDisk)
         return true;

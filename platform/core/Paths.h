@@ -26,7 +26,9 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 // renamed over the old file. On failure the temporary is removed, the old file
 // is left as it was, and false is returned. flushToDisk also forces the data
 // and the rename to the disk before returning; bulk writers that sync once at
-// the end pass false.
-bool AtomicWriteFile(const std::string& path, std::string_view bytes, bool flushToDisk = true);
+// the end pass false. error, when given, receives the errno of a failure
+// (errno holds it too).
+bool AtomicWriteFile(const std::string& path, std::string_view bytes, bool flushToDisk = true,
+                     int* error = nullptr);
 
 } // namespace platform

@@ -1,11 +1,19 @@
 #include "guidataset/showcmd/core/ResultFileWriter.h"
 
+#include "guidataset/showcmd/core/ImportWriteFailures.h"
+#include "host/util/CFileName.h"
+#include "platform/core/TempFiles.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// Moving a result's time forward gives up after this many taken names (a
+// minute and a half of results made in the same instant).
+constexpr int kMaxLaterNames = 100000;
 
 bool WriteAll(int fd, const std::string& bytes)
 {
@@ -19,10 +27,34 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
+// The whole text in a new temporary file beside path; errno when it fails.
+int WriteTemporary(const std::string& path, const std::string& bytes, std::string& temp)
+{
+    int fd = platform::CreateTemporaryBeside(path, temp);
+    if (fd < 0 && errno == ENOENT) {
+        // The kind folder went missing: made again, one level only, so a
+        // DataFolder deleted meanwhile is not made again.
+        const std::size_t slash = path.rfind('/');
+        if (slash != std::string::npos && slash > 0 && ::mkdir(path.substr(0, slash).c_str(), 0777) == 0)
+            fd = platform::CreateTemporaryBeside(path, temp);
+        else
+            errno = ENOENT;
+    }
+    if (fd < 0)
+        return errno;
+    int error = WriteAll(fd, bytes) ? 0 : (errno ? errno : EIO);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        ::unlink(temp.c_str());
+    return error;
+}
+
 } // namespace
 
-ResultFileWriter::ResultFileWriter(std::size_t maxQueuedBytes)
-    : m_maxQueuedBytes(maxQueuedBytes)
+ResultFileWriter::ResultFileWriter(CImportWriteFailures* failures, std::size_t maxQueuedBytes)
+    : m_failures(failures)
+    , m_maxQueuedBytes(maxQueuedBytes)
     , m_thread([this] { Run(); })
 {
 }
@@ -69,10 +101,12 @@ void ResultFileWriter::Run()
         auto [path, text] = std::move(m_queue.front());
         m_queue.pop_front();
         lock.unlock();
-        const bool ok = WriteNow(path, text);
+        const Outcome outcome = WriteNow(path, text);
+        if (outcome.error != 0 && m_failures)
+            m_failures->Add(path, outcome.error);
         lock.lock();
         m_queuedBytes -= text.size();
-        if (!ok)
+        if (outcome.error != 0)
             ++m_failed;
         m_changed.notify_all();
     }
@@ -95,27 +129,26 @@ std::string ResultFileWriter::WithCrLf(const std::string& text)
     }
 }
 
-bool ResultFileWriter::WriteNow(const std::string& path, const std::string& text)
+ResultFileWriter::Outcome ResultFileWriter::WriteNow(const std::string& path, const std::string& text)
 {
-    const std::string bytes = WithCrLf(text);
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd >= 0) {
-        const bool ok = WriteAll(fd, bytes);
-        if (::close(fd) == 0 && ok)
-            return true;
-        std::remove(path.c_str());
-        return false;
+    Outcome outcome;
+    std::string temp;
+    outcome.error = WriteTemporary(path, WithCrLf(text), temp);
+    if (outcome.error != 0)
+        return outcome;
+    // Only a whole result gets a result's name, and never one that is taken.
+    outcome.path = path;
+    for (int later = 0; later <= kMaxLaterNames; ++later) {
+        outcome.error = platform::RenameNoReplace(temp, outcome.path);
+        if (outcome.error != EEXIST)
+            break;
+        outcome.path = CFileName::LaterShowCommandResultFileName(outcome.path);
+        if (outcome.path.empty())
+            break;
     }
-    if (errno != EEXIST)
-        return false;
-    const std::string temp = path + ".tmp~";
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    bool ok = WriteAll(fd, bytes);
-    ok = ::close(fd) == 0 && ok;
-    if (ok && std::rename(temp.c_str(), path.c_str()) == 0)
-        return true;
-    std::remove(temp.c_str());
-    return false;
+    if (outcome.error != 0) {
+        ::unlink(temp.c_str());
+        outcome.path.clear();
+    }
+    return outcome;
 }

@@ -3,6 +3,9 @@
 // so that creating tens of thousands of files overlaps the parsing of the
 // pieces. Text is written with each LF as CR LF. At most a few megabytes wait
 // at a time (Add blocks beyond that), so a long log keeps memory bounded.
+// A new result never replaces a file: each is written whole under a temporary
+// name and then given its own name, whose time moves forward while another
+// result (of this or another process) holds it.
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -11,30 +14,38 @@
 #include <thread>
 #include <utility>
 
+class CImportWriteFailures;
+
 class ResultFileWriter {
 public:
-    explicit ResultFileWriter(std::size_t maxQueuedBytes = 8u << 20);
+    // Files that cannot be written are added to failures, when given.
+    explicit ResultFileWriter(CImportWriteFailures* failures = nullptr, std::size_t maxQueuedBytes = 8u << 20);
     // Waits until every file added has been written.
     ~ResultFileWriter();
     ResultFileWriter(const ResultFileWriter&) = delete;
     ResultFileWriter& operator=(const ResultFileWriter&) = delete;
 
+    // path: the result's name as made "now" (CFileName).
     void Add(std::string path, std::string text);
     // Waits until every file added has been written; Add must not follow.
     void Finish();
     // Files that could not be written (none is left half written).
     int FailedCount() const;
 
-    // Writes one file now: a new name is created in place (and removed again
-    // if the write fails); an existing file is replaced through a temporary
-    // renamed over it, so a reader never meets half a file.
-    static bool WriteNow(const std::string& path, const std::string& text);
+    struct Outcome {
+        int error = 0;      // errno of the failure, 0 when written
+        std::string path;   // where the result went: path, or a name of a later time
+    };
+    // Writes one new result now. Its folder (a kind folder) is made when
+    // missing, but only inside a DataFolder that exists.
+    static Outcome WriteNow(const std::string& path, const std::string& text);
     // text with each LF as CR LF.
     static std::string WithCrLf(const std::string& text);
 
 private:
     void Run();
 
+    CImportWriteFailures* m_failures;
     const std::size_t m_maxQueuedBytes;
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;

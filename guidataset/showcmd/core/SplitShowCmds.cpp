@@ -1,5 +1,6 @@
 #include "guidataset/showcmd/core/SplitShowCmds.h"
 
+#include "guidataset/dataset/core/DataKind.h"
 #include "guidataset/showcmd/core/ResultFileWriter.h"
 #include "guidataset/showcmd/core/SessionLogReader.h"
 #include "host/l2/CCiscoSwitchObj.h"
@@ -22,12 +23,19 @@
 #include "host/util/RegistryAnswerMemo.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
+#include "platform/core/TempFiles.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <set>
 
 namespace {
+
+// The DataFolder of a splitter that was never given one: a Windows root,
+// which names no folder here.
+constexpr const char* kUnsetDataFolder = "C:\\";
 
 // The L2 parsers' tag for text captured from a CLI session.
 constexpr int kCliCaptureSource = 1021;
@@ -46,8 +54,46 @@ std::string CurrentDataFolderName(TWDataSet& registry)
 
 } // namespace
 
+// A device's tables and raw copies are rewritten with each of its pieces: a
+// batch holds them back, so only the last text of each reaches the disk, when
+// the file is done (or given up on). Result files are written on a second
+// thread while this one parses.
+class SplitShowCmds::WriteScope {
+public:
+    explicit WriteScope(SplitShowCmds& splitter)
+        : m_splitter(splitter)
+        , m_results(&splitter.m_writeFailures)
+    {
+        m_splitter.m_readyFolders.clear();
+        m_splitter.m_resultWriter = &m_results;
+        m_splitter.CheckDataFolder();
+        if (!m_splitter.m_writeFailures.IsStopped())
+            m_splitter.RemoveLeftoverTemporaries();
+    }
+
+    ~WriteScope()
+    {
+        m_results.Finish();
+        m_splitter.m_resultWriter = nullptr;
+        m_tables.Flush();
+        try {
+            m_splitter.TakeTableFailures(m_tables);
+        } catch (...) {
+            // Out of memory for the report: the files themselves are settled.
+        }
+    }
+
+    WriteScope(const WriteScope&) = delete;
+    WriteScope& operator=(const WriteScope&) = delete;
+
+private:
+    SplitShowCmds& m_splitter;
+    FileWriteBatch m_tables;
+    ResultFileWriter m_results;
+};
+
 SplitShowCmds::SplitShowCmds()
-    : m_dataFolder("C:\\")
+    : m_dataFolder(kUnsetDataFolder)
 {
     addCmdParsePair("show cdp neighbor detail", 0);
     addCmdParsePair("show cdp neighbors detail", 0);
@@ -118,18 +164,10 @@ bool SplitShowCmds::findShowCmd(char* line, std::string& command, int& code)
 int SplitShowCmds::splitFile(const std::string& path)
 {
     try {
-        // A device's tables and raw copies are rewritten with each of its
-        // pieces; only the last text of each reaches the disk, when the file
-        // is done (or given up on).
-        FileWriteBatch batch;
         RegistryAnswerMemo registryAnswers;
-        m_readyFolders.clear();
-        // Result files are written on a second thread while this one parses.
-        ResultFileWriter resultWriter;
-        struct WriterInUse {
-            ResultFileWriter*& slot;
-            ~WriterInUse() { slot = nullptr; }
-        } writerInUse{m_resultWriter = &resultWriter};
+        // Everything this call writes is on disk, or among the write
+        // failures, when it returns.
+        WriteScope writing(*this);
         SessionLogReader reader;
         if (!reader.Open(path))
             return 0;
@@ -175,28 +213,104 @@ int SplitShowCmds::splitFile(const std::string& path)
     }
 }
 
-// A kind folder of an existing DataFolder, created when the DataFolder lacks it.
-// A DataFolder that does not exist receives nothing, so an unset DataFolder
-// never spills files into the working directory. Checked once per log.
-bool SplitShowCmds::EnsureKindFolder(const std::string& kindFolder)
+// The unset DataFolder names no folder: nothing may land under the working
+// directory as "C:/LiveRouteTable/...".
+bool SplitShowCmds::IsDataFolderThere() const
 {
-    namespace fs = std::filesystem;
+    struct stat info {};
+    return !m_dataFolder.empty() && m_dataFolder != kUnsetDataFolder && ::stat(m_dataFolder.c_str(), &info) == 0 &&
+           S_ISDIR(info.st_mode);
+}
+
+// Nothing is written once the DataFolder is missing: it is never made again
+// by the import, so one deleted during the import ends it.
+void SplitShowCmds::CheckDataFolder()
+{
+    if (m_writeFailures.IsStopped())
+        return;
+    if (IsDataFolderThere()) {
+        m_dataFolderSeen = true;
+        return;
+    }
+    if (m_dataFolder.empty() || m_dataFolder == kUnsetDataFolder)
+        m_writeFailures.Stop("No DataFolder was chosen to import into; nothing was imported.");
+    else if (m_dataFolderSeen)
+        m_writeFailures.Stop("The DataFolder '" + m_dataFolder + "' was deleted during the import; the import stopped.");
+    else
+        m_writeFailures.Stop("The DataFolder '" + m_dataFolder + "' does not exist; nothing was imported.");
+}
+
+// A killed import leaves temporaries in the kind folders it was writing to
+// (never under a result's or a table's name); the next import removes them,
+// once per folder. The L2 tables go to the current DataFolder.
+void SplitShowCmds::RemoveLeftoverTemporaries()
+{
+    std::vector<std::string> dataFolders{m_dataFolder};
+    if (TWFileSystem* fileSystem = GetCurrBaselineFileSystem()) {
+        if (TWDataSet* registry = fileSystem->GetDataSet())
+            dataFolders.push_back(registry->GetCurrentDataSet());
+    }
+    for (const std::string& dataFolder : dataFolders) {
+        if (dataFolder.empty())
+            continue;
+        for (const std::string& folder :
+             {TWFileSystem::GetLiveShowCommandDataFolder(dataFolder), TWFileSystem::GetLiveRoutingTableFolder(dataFolder),
+              TWFileSystem::GetLiveArpTableFolder(dataFolder), TWFileSystem::GetLiveMacTableFolder(dataFolder),
+              TWFileSystem::GetLiveCdpTableFolder(dataFolder), TWFileSystem::GetLiveInterfaceFolder(dataFolder)}) {
+            if (m_cleanedFolders.insert(folder).second)
+                platform::RemoveStaleTemporaries(folder);
+        }
+    }
+}
+
+// A table that did not reach the disk was not imported: each piece counted
+// for it is taken back.
+void SplitShowCmds::TakeTableFailures(FileWriteBatch& batch)
+{
+    const std::pair<DataKind, int SplitShowCmds::*> counted[] = {
+        {kKindLiveRouteTable, &SplitShowCmds::m_routeCount},
+        {kKindLiveArpTable, &SplitShowCmds::m_arpCount},
+        {kKindLiveMacTable, &SplitShowCmds::m_macCount},
+        {kKindLiveCdpTable, &SplitShowCmds::m_cdpCount},
+    };
+    for (const FileWriteBatch::Failure& failure : batch.TakeFailures()) {
+        for (const auto& [kind, count] : counted) {
+            const std::string extension = DataKindExtension(kind);
+            if (failure.path.size() > extension.size() &&
+                failure.path.compare(failure.path.size() - extension.size(), extension.size(), extension) == 0)
+                this->*count -= failure.writes;
+        }
+        m_writeFailures.Add(failure.path, failure.error);
+    }
+}
+
+int SplitShowCmds::EnsureKindFolder(const std::string& kindFolder)
+{
     if (m_readyFolders.count(kindFolder))
-        return true;
-    std::error_code ec;
-    if (kindFolder.empty() || m_dataFolder.empty() || !fs::is_directory(m_dataFolder, ec))
-        return false;
-    if (!fs::is_directory(kindFolder, ec))
-        fs::create_directory(kindFolder, ec);
-    if (!fs::is_directory(kindFolder, ec))
-        return false;
+        return 0;
+    if (kindFolder.empty() || !IsDataFolderThere())
+        return ENOENT;
+    if (::mkdir(kindFolder.c_str(), 0777) != 0 && errno != EEXIST)
+        return errno;
+    struct stat info {};
+    if (::stat(kindFolder.c_str(), &info) != 0)
+        return errno;
+    if (!S_ISDIR(info.st_mode))
+        return ENOTDIR;
     m_readyFolders.insert(kindFolder);
-    return true;
+    return 0;
 }
 
 void SplitShowCmds::FinishPiece(int code, const std::string& device, const std::string& command,
                                 const std::string& output)
 {
+    // A new failure may mean that the DataFolder was deleted under the import.
+    if (m_writeFailures.Count() != m_failuresSeen) {
+        m_failuresSeen = m_writeFailures.Count();
+        CheckDataFolder();
+    }
+    if (m_writeFailures.IsStopped())
+        return;
     saveToDataFolder(code, device, command, output);
     dispatchParse(code, device, output);
 }
@@ -223,15 +337,18 @@ void SplitShowCmds::saveToDataFolder(int code, const std::string& device, const 
 
     TWDataSet dataSet;
     const std::string folder = dataSet.GetLiveShowCommandFolder(m_dataFolder);
-    if (!EnsureKindFolder(folder))
-        return;
     const std::string path = folder + CFileName::ToShowCommandResultFileName(device, command, "", "txt");
-    // Handed to the writer thread during splitFile: a folder that refuses the
-    // result refuses its raw copy below as well.
-    if (m_resultWriter)
-        m_resultWriter->Add(path, output);
-    else if (!ResultFileWriter::WriteNow(path, output))
+    if (const int error = EnsureKindFolder(folder)) {
+        m_writeFailures.Add(path, error);
         return;
+    }
+    // Handed to the writer thread during splitFile.
+    if (m_resultWriter) {
+        m_resultWriter->Add(path, output);
+    } else if (const int error = ResultFileWriter::WriteNow(path, output).error) {
+        m_writeFailures.Add(path, error);
+        return;
+    }
 
     std::string kindFolder;
     switch (code) {
@@ -241,15 +358,21 @@ void SplitShowCmds::saveToDataFolder(int code, const std::string& device, const 
     case 5: kindFolder = TWFileSystem::GetLiveRoutingTableFolder(m_dataFolder); break;
     default: return;
     }
-    if (!EnsureKindFolder(kindFolder))
+    if (kindFolder.empty())
         return;
     // The device comes from a prompt: encoded so that it names a file of this folder.
-    saveToSubFolder(kindFolder + CFileName::ToSysFileName(device) + ".txt", output);
+    const std::string copy = kindFolder + CFileName::ToSysFileName(device) + ".txt";
+    if (const int error = EnsureKindFolder(kindFolder)) {
+        m_writeFailures.Add(copy, error);
+        return;
+    }
+    saveToSubFolder(copy, output);
 }
 
 void SplitShowCmds::saveToSubFolder(const std::string& path, const std::string& text)
 {
-    FileWriteBatch::Write(path, ResultFileWriter::WithCrLf(text));
+    if (!FileWriteBatch::Write(path, ResultFileWriter::WithCrLf(text)))
+        m_writeFailures.Add(path, errno);
 }
 
 void SplitShowCmds::dispatchParse(int code, const std::string& device, const std::string& output)
@@ -291,8 +414,10 @@ void SplitShowCmds::dispatchParse(int code, const std::string& device, const std
             return;
         RoutingTable table(device);
         table.ParseCmdString(output);
-        table.SaveRTData(path);
-        ++m_routeCount;
+        // Counted unless its table could not be written; one that the import
+        // holds back and fails to write later is taken back then.
+        if (table.SaveRTData(path) || table.GetRoutes().empty())
+            ++m_routeCount;
         break;
     }
     case 1:

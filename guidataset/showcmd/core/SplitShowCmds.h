@@ -4,11 +4,14 @@
 // result (and ARP, MAC and route tables also as a raw copy), and hands the
 // known tables to the workstation's parsers, counting what was imported.
 // Counts only rise, so they sum over every splitFile call on one object.
+#include "guidataset/showcmd/core/ImportWriteFailures.h"
+
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+class FileWriteBatch;
 class ResultFileWriter;
 
 class SplitShowCmds {
@@ -26,6 +29,12 @@ public:
     // askL2Flag: whether any CDP, MAC or ARP table came in, so the L2
     // topology is worth recalculating.
     std::string getStatString(bool& askL2Flag);
+
+    // The files that could not be written, over every splitFile call, and
+    // whether writing stopped because the DataFolder is missing: then no
+    // further log is worth splitting. A table that was not written is not
+    // counted in getStatString.
+    const CImportWriteFailures& getWriteFailures() const { return m_writeFailures; }
 
     // Longest line taken from a log; a longer one ends the reading.
     static constexpr std::size_t kLineBufferSize = 2048;
@@ -57,7 +66,24 @@ private:
     // The writer of the result files while splitFile runs.
     ResultFileWriter* m_resultWriter = nullptr;
 
-    bool EnsureKindFolder(const std::string& kindFolder);
+    // What could not be written, and the failures already looked at.
+    CImportWriteFailures m_writeFailures;
+    int m_failuresSeen = 0;
+    // The DataFolder was found by an earlier splitFile call.
+    bool m_dataFolderSeen = false;
+    // Kind folders already rid of the temporaries of killed imports.
+    std::set<std::string> m_cleanedFolders;
+
+    // Sets up and ends the writing of one splitFile call.
+    class WriteScope;
+
+    bool IsDataFolderThere() const;
+    void CheckDataFolder();
+    void RemoveLeftoverTemporaries();
+    void TakeTableFailures(FileWriteBatch& batch);
+    // 0 when the kind folder is there (made inside the DataFolder if
+    // missing), else why not (errno).
+    int EnsureKindFolder(const std::string& kindFolder);
     void FinishPiece(int code, const std::string& device, const std::string& command,
                      const std::string& output);
     void InterfacePieceToDevice(const std::string& device, const std::string& output);

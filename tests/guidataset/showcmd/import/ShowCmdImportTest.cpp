@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 using platform::BoxAnswer;
@@ -55,6 +56,28 @@ public:
         m_routeCount = routes;
         m_arpCount = arps;
     }
+};
+
+// A project that knows the router core-r1, current while the object lives.
+class RouterProject {
+public:
+    explicit RouterProject(const std::string& folder)
+        : m_created(TWFileSystem::CreateProject(folder, "Lab") &&
+                    twtest::WriteBytes(folder + "/Devices.ini", "[core-r1]\nType=router\nSubType=ios\n"))
+        , m_fileSystem(folder)
+    {
+        SetCurrBaselineFileSystem(&m_fileSystem);
+    }
+    ~RouterProject() { SetCurrBaselineFileSystem(nullptr); }
+    RouterProject(const RouterProject&) = delete;
+    RouterProject& operator=(const RouterProject&) = delete;
+
+    bool Created() const { return m_created; }
+    std::string DataFolder() const { return m_fileSystem.GetDataSetRecent(); }
+
+private:
+    bool m_created;
+    TWFileSystem m_fileSystem;
 };
 
 // Clicks the progress window's Cancel button on the GUI thread, as a user
@@ -144,12 +167,9 @@ TEST(ShowCmdImportJobTest, FolderSplitsEveryFileButNoSubFolder)
 TEST(ShowCmdImportTest, ChosenLogsAreSplitIntoTheDataFolderAndSummarised)
 {
     TempDir dir;
-    const std::string project = dir / "lab";
-    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Lab"));
-    ASSERT_TRUE(twtest::WriteBytes(project + "/Devices.ini", "[core-r1]\nType=router\nSubType=ios\n"));
-    TWFileSystem fileSystem(project);
-    SetCurrBaselineFileSystem(&fileSystem);
-    const std::string dataFolder = fileSystem.GetDataSetRecent();
+    const RouterProject project(dir / "lab");
+    ASSERT_TRUE(project.Created());
+    const std::string dataFolder = project.DataFolder();
 
     ASSERT_TRUE(dir.WriteFile("one.log", "core-r1#show ip route\r\nS*    0.0.0.0/0 [1/0] via 10.0.0.2\r\n"));
     ASSERT_TRUE(dir.WriteFile("two.txt", "banner only, no command\r\n"));
@@ -159,6 +179,7 @@ TEST(ShowCmdImportTest, ChosenLogsAreSplitIntoTheDataFolderAndSummarised)
     // What a splitter of its own reports for the same logs into another folder.
     bool askL2 = true;
     SplitShowCmds reference;
+    ASSERT_TRUE(dir.MakeDir("reference"));
     reference.setDataFolder(dir / "reference/");
     for (const std::string& log : logs)
         reference.splitFile(log);
@@ -180,7 +201,28 @@ TEST(ShowCmdImportTest, ChosenLogsAreSplitIntoTheDataFolderAndSummarised)
     ScriptedPrompter cancelled;
     cancelled.ExpectFolder("");
     CShowCmdImport(&parent).Run(true, dataFolder);
-    SetCurrBaselineFileSystem(nullptr);
+}
+
+TEST(ShowCmdImportTest, WhatCouldNotBeWrittenFollowsTheSummary)
+{
+    TempDir dir;
+    const RouterProject project(dir / "lab");
+    ASSERT_TRUE(project.Created());
+    const std::string dataFolder = project.DataFolder();
+    ASSERT_TRUE(dir.WriteFile("one.log", "core-r1#show ip route\r\nS*    0.0.0.0/0 [1/0] via 10.0.0.2\r\n"));
+    ASSERT_TRUE(dir.WriteFile("two.log", "core-r1#show arp\r\nInternet  10.0.0.2  12  5254.0012.3402  ARPA  Gi0/0\r\n"));
+    std::filesystem::remove_all(dataFolder);
+
+    ScriptedPrompter prompter;
+    prompter.ExpectFiles({dir / "one.log", dir / "two.log"})
+        .ExpectMessage("0 route tables, 0 CDP tables, 0 MAC tables, 0 ARP tables were imported successfully.",
+                       BoxAnswer::Ok, {BoxKind::Application, std::nullopt, BoxIcon::None, BoxButtons::Ok})
+        .ExpectMessage("The DataFolder '" + dataFolder + "' does not exist; nothing was imported.", BoxAnswer::Ok,
+                       {BoxKind::Captioned, std::nullopt, BoxIcon::Exclamation, BoxButtons::Ok});
+    CommandRecorder parent;
+    CShowCmdImport(&parent).Run(false, dataFolder);
+    EXPECT_EQ(prompter.PendingCount(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(dataFolder));
 }
 
 TEST(ShowCmdImportTest, L2QuestionSetsTheCacheSettingAndPostsTheRecalculation)

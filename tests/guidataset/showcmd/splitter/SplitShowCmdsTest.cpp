@@ -247,21 +247,6 @@ TEST(SplitShowCmds, HostileFilesStayInsideTheDataFolder)
     }
 }
 
-TEST(SplitShowCmds, UnsetDataFolderWritesNothing)
-{
-    Project project;
-    const std::string log = project.Dir() / "r.log";
-    twtest::WriteBytes(log, "core-r1#show ip route\nS*    0.0.0.0/0 [1/0] via 10.0.0.2\n");
-    const fs::path before = fs::current_path();
-    fs::current_path(project.Dir().Path());
-    SplitShowCmds splitter;
-    EXPECT_EQ(splitter.splitFile(log), 1);
-    fs::current_path(before);
-    EXPECT_FALSE(fs::exists(project.Dir() / "C:\\"));
-    EXPECT_FALSE(fs::exists(project.DataFolder() + "ShowCommand"));
-    EXPECT_FALSE(fs::exists(project.DataFolder() + "LiveRouteTable"));
-}
-
 TEST(SplitShowCmds, CrLfLogStoresSameBytesAsLfLog)
 {
     Project project;
