@@ -97,11 +97,15 @@ QVariant CTableFileModel::data(const QModelIndex& index, int role) const
             return {};
         return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
     }
-    if (role == Qt::TextAlignmentRole) {
-        const bool right = static_cast<std::size_t>(index.column()) < m_numeric.size() && m_numeric[index.column()];
-        return QVariant::fromValue(Qt::Alignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
-    }
+    if (role == Qt::TextAlignmentRole)
+        return Alignment(index.column());
     return {};
+}
+
+QVariant CTableFileModel::Alignment(int column) const
+{
+    const bool right = column >= 0 && static_cast<std::size_t>(column) < m_numeric.size() && m_numeric[column];
+    return QVariant::fromValue(Qt::Alignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
 }
 
 QVariant CTableFileModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -112,6 +116,8 @@ QVariant CTableFileModel::headerData(int section, Qt::Orientation orientation, i
         return Heading(m_header[static_cast<std::size_t>(section)]);
     if (role == Qt::ToolTipRole)
         return QString::fromStdString(m_header[static_cast<std::size_t>(section)]);
+    if (role == Qt::TextAlignmentRole)
+        return Alignment(section);   // headings over their numbers
     return {};
 }
 

@@ -33,6 +33,9 @@ public:
     static QString Heading(const std::string& column);
 
 private:
+    // Numbers to the right, everything else to the left.
+    QVariant Alignment(int column) const;
+
     Row m_header;
     std::vector<Row> m_rows;
     std::vector<bool> m_numeric;   // per column: right-aligned

@@ -59,7 +59,6 @@ CTableViewer::CTableViewer(QWidget* parent) : QWidget(parent)
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_table->horizontalHeader()->setResizeContentsPrecision(kWidthProbeRows);
 
     auto* bar = new QHBoxLayout;
