@@ -1,12 +1,14 @@
 #include "apps/workstation/viewers/CTableFileModel.h"
 
 #include "apps/workstation/viewers/CMappedTextFile.h"
+#include "apps/workstation/viewers/TextSearch.h"
 
 #include "host/netutil/TableFile.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 
 namespace workstation {
 
@@ -64,6 +66,8 @@ bool CTableFileModel::Load(const std::string& path, std::string& error)
     m_header = std::move(header);
     m_rows = std::move(rows);
     m_numeric = std::move(numeric);
+    m_order.resize(m_rows.size());
+    std::iota(m_order.begin(), m_order.end(), 0);
     endResetModel();
     return true;
 }
@@ -83,7 +87,7 @@ const std::string& CTableFileModel::Cell(int row, int column) const
     static const std::string empty;
     if (row < 0 || column < 0 || static_cast<std::size_t>(row) >= m_rows.size())
         return empty;
-    const Row& cells = m_rows[static_cast<std::size_t>(row)];
+    const Row& cells = m_rows[static_cast<std::size_t>(m_order[static_cast<std::size_t>(row)])];
     return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : empty;
 }
 
@@ -119,6 +123,33 @@ QVariant CTableFileModel::headerData(int section, Qt::Orientation orientation, i
     if (role == Qt::TextAlignmentRole)
         return Alignment(section);   // headings over their numbers
     return {};
+}
+
+void CTableFileModel::sort(int column, Qt::SortOrder order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> sorted(m_rows.size());
+    std::iota(sorted.begin(), sorted.end(), 0);
+    if (column >= 0 && static_cast<std::size_t>(column) < m_header.size()) {
+        const auto cell = [&](int row) -> const std::string& { return m_rows[static_cast<std::size_t>(row)][column]; };
+        std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) {
+            const int c = NaturalCompare(cell(a), cell(b));
+            return order == Qt::AscendingOrder ? c < 0 : c > 0;
+        });
+    }
+    // Selections and the current row stay on their rows.
+    std::vector<int> shownRow(m_rows.size());
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        shownRow[static_cast<std::size_t>(sorted[i])] = static_cast<int>(i);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before)
+        after << index.sibling(shownRow[static_cast<std::size_t>(m_order[static_cast<std::size_t>(index.row())])],
+                               index.column());
+    m_order = std::move(sorted);
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 QString CTableFileModel::Heading(const std::string& column)

@@ -24,8 +24,10 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // Natural order of one column (see NaturalCompare); column -1 is the file's order.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // The stored cell; empty past the end.
+    // The stored cell of a row as currently ordered; empty past the end.
     const std::string& Cell(int row, int column) const;
     const Row& Header() const { return m_header; }
 
@@ -37,7 +39,8 @@ private:
     QVariant Alignment(int column) const;
 
     Row m_header;
-    std::vector<Row> m_rows;
+    std::vector<Row> m_rows;        // in the file's order
+    std::vector<int> m_order;       // shown row -> file row
     std::vector<bool> m_numeric;   // per column: right-aligned
 };
 

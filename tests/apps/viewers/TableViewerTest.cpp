@@ -4,7 +4,7 @@
 #include "ViewerFixture.h"
 
 #include "apps/workstation/viewers/CTableFileModel.h"
-#include "apps/workstation/viewers/CTableFilterProxy.h"
+#include "apps/workstation/viewers/TextSearch.h"
 
 #include "host/adaptor/GuiRTCenter.h"
 #include "host/adaptor/HostMessages.h"
@@ -131,16 +131,16 @@ TEST_F(TableViewer, EightyThousandRowsFilterAndSortOnTheirCells)
     EXPECT_EQ(Cell(*viewer, 79999, 3), "Gi1/0/47");
 }
 
-TEST(TableFilterProxy, NaturalOrder)
+TEST(NaturalCompare, DigitRunsByValueCaseIgnored)
 {
-    using workstation::CTableFilterProxy;
-    EXPECT_LT(CTableFilterProxy::NaturalCompare("10.0.0.9", "10.0.0.10"), 0);
-    EXPECT_LT(CTableFilterProxy::NaturalCompare("Gi1/0/2", "gi1/0/10"), 0);
-    EXPECT_GT(CTableFilterProxy::NaturalCompare("Vlan100", "Vlan20"), 0);
-    EXPECT_LT(CTableFilterProxy::NaturalCompare("", "0"), 0);
-    EXPECT_LT(CTableFilterProxy::NaturalCompare("Te1/1", "te1/1/1"), 0);
-    EXPECT_NE(CTableFilterProxy::NaturalCompare("007", "7"), 0);   // a stable order for equal values
-    EXPECT_EQ(CTableFilterProxy::NaturalCompare("abc", "abc"), 0);
+    using workstation::NaturalCompare;
+    EXPECT_LT(NaturalCompare("10.0.0.9", "10.0.0.10"), 0);
+    EXPECT_LT(NaturalCompare("Gi1/0/2", "gi1/0/10"), 0);
+    EXPECT_GT(NaturalCompare("Vlan100", "Vlan20"), 0);
+    EXPECT_LT(NaturalCompare("", "0"), 0);
+    EXPECT_LT(NaturalCompare("Te1/1", "te1/1/1"), 0);
+    EXPECT_NE(NaturalCompare("007", "7"), 0);   // a stable order for equal values
+    EXPECT_EQ(NaturalCompare("abc", "abc"), 0);
 }
 
 TEST_F(TableViewer, BinaryAndBrokenTablesAreRefused)
