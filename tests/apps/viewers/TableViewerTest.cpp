@@ -12,6 +12,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTableView>
 
@@ -64,7 +65,7 @@ TEST_F(TableViewer, ArpTableOpensAsASortableFilteredGrid)
     ASSERT_EQ(View(hostmsg::kViewArpTable, path), 1);
     workstation::CTableViewer* viewer = Only();
     ASSERT_NE(viewer, nullptr);
-    QAbstractItemModelTester tester(viewer->Table()->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(viewer->Table()->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(ActiveTitle().toStdString(), "ARP table of core-r1 (vrfA) \u2014 Audit");
     QAbstractItemModel* model = viewer->Table()->model();
     ASSERT_EQ(model->columnCount(), 6);
@@ -73,9 +74,13 @@ TEST_F(TableViewer, ArpTableOpensAsASortableFilteredGrid)
     EXPECT_EQ(viewer->RowCountText().toStdString(), "3 rows");
     EXPECT_EQ(Cell(*viewer, 0, 1), "10.0.0.10");   // the file's order until sorted
 
-    // Addresses sort by value, not as text.
+    // Addresses sort by value, not as text; the selected row stays selected.
+    viewer->Table()->selectRow(2);
     viewer->Table()->sortByColumn(1, Qt::AscendingOrder);
     EXPECT_EQ(Cell(*viewer, 0, 1), "10.0.0.9");
+    const QModelIndexList selected = viewer->Table()->selectionModel()->selectedRows(1);
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0].data().toString().toStdString(), "10.0.0.100");
     EXPECT_EQ(Cell(*viewer, 1, 1), "10.0.0.10");
     EXPECT_EQ(Cell(*viewer, 2, 1), "10.0.0.100");
     viewer->Table()->sortByColumn(1, Qt::DescendingOrder);
