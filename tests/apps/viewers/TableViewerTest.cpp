@@ -75,12 +75,13 @@ TEST_F(TableViewer, ArpTableOpensAsASortableFilteredGrid)
     EXPECT_EQ(Cell(*viewer, 0, 1), "10.0.0.10");   // the file's order until sorted
 
     // Addresses sort by value, not as text; the selected row stays selected.
-    viewer->Table()->selectRow(2);
+    viewer->Table()->selectRow(0);
     viewer->Table()->sortByColumn(1, Qt::AscendingOrder);
     EXPECT_EQ(Cell(*viewer, 0, 1), "10.0.0.9");
     const QModelIndexList selected = viewer->Table()->selectionModel()->selectedRows(1);
     ASSERT_EQ(selected.size(), 1);
-    EXPECT_EQ(selected[0].data().toString().toStdString(), "10.0.0.100");
+    EXPECT_EQ(selected[0].data().toString().toStdString(), "10.0.0.10");
+    EXPECT_EQ(selected[0].row(), 1);
     EXPECT_EQ(Cell(*viewer, 1, 1), "10.0.0.10");
     EXPECT_EQ(Cell(*viewer, 2, 1), "10.0.0.100");
     viewer->Table()->sortByColumn(1, Qt::DescendingOrder);
