@@ -134,11 +134,8 @@ void CConfigViewer::Find(bool forward, bool incremental)
     // stays on it while it still matches. Without one, from the current line.
     std::size_t line = m_view->CurrentLine();
     std::size_t column = 0;
-    if (m_hasMatch && m_matchLine == line) {
+    if (m_hasMatch && m_matchLine == line)
         column = m_matchColumn + (forward && !incremental ? 1 : 0);
-    } else if (!forward) {
-        column = 0;
-    }
     const CMappedTextFile::Match match =
         m_file->Find(std::string_view(needle.constData(), static_cast<std::size_t>(needle.size())), line, column,
                      forward, m_findBar->MatchCase());

@@ -30,6 +30,9 @@ void CMappedTextFile::Close()
 {
     if (m_data)
         ::munmap(const_cast<char*>(m_data), m_size);
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
     m_data = nullptr;
     m_size = 0;
     m_longest = 0;
@@ -74,15 +77,18 @@ CMappedTextFile::Status CMappedTextFile::Open(const std::string& path)
     }
     const auto size = static_cast<std::size_t>(info.st_size);
     void* data = size ? ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0) : nullptr;
-    ::close(fd);
-    if (data == MAP_FAILED)
+    if (data == MAP_FAILED) {
+        ::close(fd);
         return Status::CannotOpen;
+    }
     const char* bytes = static_cast<const char*>(data);
     if (LooksBinary({bytes, std::min(size, kBinaryProbe)})) {
         ::munmap(data, size);
+        ::close(fd);
         return Status::Binary;
     }
     m_path = path;
+    m_fd = fd;   // kept to notice a file cut shorter under the mapping
     m_data = bytes;
     m_size = size;
     if (!size)
@@ -119,6 +125,14 @@ std::string CMappedTextFile::Describe(Status status, const std::string& path)
         return "The file '" + path + "' is a binary file, not a configuration, and is not shown.";
     }
     return {};
+}
+
+bool CMappedTextFile::IsIntact() const
+{
+    if (m_fd < 0)
+        return true;
+    struct stat info {};
+    return ::fstat(m_fd, &info) == 0 && static_cast<std::uint64_t>(info.st_size) >= m_size;
 }
 
 std::string_view CMappedTextFile::Line(std::size_t index) const
@@ -193,7 +207,7 @@ CMappedTextFile::Match CMappedTextFile::MatchAt(std::size_t offset, bool wrapped
 CMappedTextFile::Match CMappedTextFile::Find(std::string_view needle, std::size_t line, std::size_t column,
                                              bool forward, bool matchCase) const
 {
-    if (needle.empty() || !m_size)
+    if (needle.empty() || !m_size || !IsIntact())
         return {};
     std::size_t position = m_size;
     if (line < m_lineStarts.size())

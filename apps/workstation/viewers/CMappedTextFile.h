@@ -54,6 +54,11 @@ public:
     Match Find(std::string_view needle, std::size_t line, std::size_t column, bool forward,
                bool matchCase) const;
 
+    // False once the file was cut shorter on disk while mapped: reading the
+    // lost part would end the program (SIGBUS), so nothing is read any more.
+    // Files replaced by a rename stay intact: the mapping keeps the old one.
+    bool IsIntact() const;
+
     // The binary test Open uses, on the head of a file.
     static bool LooksBinary(std::string_view head);
 
@@ -64,6 +69,7 @@ private:
     Match MatchAt(std::size_t offset, bool wrapped) const;
 
     std::string m_path;
+    int m_fd = -1;
     const char* m_data = nullptr;
     std::size_t m_size = 0;
     std::vector<std::uint32_t> m_lineStarts;

@@ -194,6 +194,14 @@ void CTextLinesView::paintEvent(QPaintEvent*)
     painter.drawLine(gutter - 1, 0, gutter - 1, area.height());
     if (!m_file)
         return;
+    if (!m_file->IsIntact()) {
+        painter.setPen(pal.color(QPalette::Text));
+        painter.drawText(QRect(gutter + kTextPadding, 0, area.width() - gutter - 2 * kTextPadding, area.height()),
+                         Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("The file was made shorter on disk while it was shown here.\n"
+                            "Close this window and open the file again to see it as it is now."));
+        return;
+    }
 
     const std::size_t first = FirstVisibleLine();
     const std::size_t end = std::min(m_file->LineCount(), first + VisibleLineCount() + 1);
@@ -306,7 +314,7 @@ void CTextLinesView::ClearMatch()
 
 QString CTextLinesView::SelectedText() const
 {
-    if (!m_file || m_file->LineCount() == 0)
+    if (!m_file || m_file->LineCount() == 0 || !m_file->IsIntact())
         return {};
     QString text;
     for (std::size_t line = SelectionFirst(); line <= SelectionLast(); ++line) {

@@ -1,8 +1,8 @@
 #pragma once
 // Counts and sizes as the viewers' status lines show them.
-#include <QString>
-
 #include <cstddef>
+
+class QString;
 
 namespace workstation {
 

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <filesystem>
 #include <fstream>
 #include <malloc.h>
 
@@ -234,4 +235,25 @@ TEST_F(ConfigViewer, CompareStartsTheDiffViewerAgainstTheProjectsConfiguration)
                              platform::BoxAnswer::Ok);
     EXPECT_EQ(Compare(path), 0);
     EXPECT_EQ(m_starter.commandLines.size(), 2u);
+}
+
+// A file cut shorter on disk under the viewer is no longer read: reading the
+// lost pages of the mapping would end the workstation.
+TEST_F(ConfigViewer, FileCutShorterOnDiskIsNotReadAnyMore)
+{
+    std::string text;
+    for (int i = 0; i < 50000; ++i)
+        text += "interface Vlan" + std::to_string(i) + "\r\n description user vlan\r\n";
+    const std::string path = Write("DataFolders/Audit/LiveConfig/core-r1.config", text);
+    ASSERT_EQ(View(path), 1);
+    workstation::CConfigViewer* viewer = Only();
+    ASSERT_NE(viewer, nullptr);
+    viewer->View()->SetCurrentLine(viewer->LineCount() - 1);
+    std::filesystem::resize_file(path, 10);   // in place, as an editor that truncates does
+
+    EXPECT_FALSE(viewer->grab().isNull());   // paints without touching the lost pages
+    EXPECT_TRUE(viewer->View()->SelectedText().isEmpty());
+    viewer->FindBar()->Edit()->setText("Vlan49999");
+    viewer->FindPrevious();
+    EXPECT_EQ(viewer->FindBar()->Outcome().toStdString(), "\u201cVlan49999\u201d not found");
 }
