@@ -6,6 +6,7 @@
 // into a string the caller keeps; reading into a fresh string is shown too.
 // Run: bench_read_result [--benchmark_...]
 #include "bench/support/RunTimeReporter.h"
+#include "bench/support/TempBenchFolder.h"
 #include "guidataset/showcmd/core/ShowCommandResultFile.h"
 #include "platform/core/HeapTuning.h"
 
@@ -14,10 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -42,35 +40,21 @@ std::string MakeResult(const char* lineEnd)
 
 class BenchFiles {
 public:
-    BenchFiles()
+    BenchFiles() : m_folder("readresult")
     {
-        char pattern[] = "/tmp/tw-bench-readresult-XXXXXX";
-        if (!::mkdtemp(pattern))
-            std::abort();
-        m_folder = pattern;
         m_crlf = MakeResult("\r\n");
-        Write(CrLfPath(), m_crlf);
-        Write(LfPath(), MakeResult("\n"));
+        m_crlfPath = m_folder.Write("r1$show ip route$crlf.txt", m_crlf);
+        m_lfPath = m_folder.Write("r1$show ip route$lf.txt", MakeResult("\n"));
     }
-    ~BenchFiles()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_folder, ec);
-    }
-    std::string CrLfPath() const { return m_folder + "/r1$show ip route$crlf.txt"; }
-    std::string LfPath() const { return m_folder + "/r1$show ip route$lf.txt"; }
+    const std::string& CrLfPath() const { return m_crlfPath; }
+    const std::string& LfPath() const { return m_lfPath; }
     const std::string& Bytes() const { return m_crlf; }
 
 private:
-    static void Write(const std::string& path, const std::string& bytes)
-    {
-        std::ofstream out(path, std::ios::binary);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out)
-            std::abort();
-    }
-    std::string m_folder;
+    TempBenchFolder m_folder;
     std::string m_crlf;
+    std::string m_crlfPath;
+    std::string m_lfPath;
 };
 
 BenchFiles& Files()

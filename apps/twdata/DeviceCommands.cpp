@@ -2,7 +2,9 @@
 
 #include "apps/twdata/DataFolderCommands.h"
 
+#include "host/netmodel/CDeviceGroups.h"
 #include "host/netmodel/DeviceSetting.h"
+#include "host/netmodel/TWDevice.h"
 #include "host/netmodel/GlobalNetworkInfo.h"
 #include "host/netmodel/TWDeviceFactory.h"
 
@@ -79,6 +81,62 @@ int DeviceCommands::Remove(const std::string& name)
         m_err << "The device '" << name << "' cannot be removed from '" << model->GetDevicesFile() << "'.\n";
         return kExitFailed;
     }
+}
+
+namespace {
+
+// The model's own spelling and type of each device; false, naming the first
+// device the project does not have, when there is one.
+bool Members(const GlobalNetworkInfo& model, const std::vector<std::string>& devices,
+             std::vector<CDeviceGroups::Member>& members, std::ostream& err)
+{
+    for (const std::string& name : devices) {
+        const TWDevice* device = model.GetDevice(name, true);
+        if (!device) {
+            err << "No device '" << name << "' in this project; the device group is unchanged.\n";
+            return false;
+        }
+        members.push_back({device->GetName(), device->GetDeviceType()});
+    }
+    return true;
+}
+
+} // namespace
+
+int DeviceCommands::Groups()
+{
+    GlobalNetworkInfo* model = Model(m_err);
+    if (!model)
+        return kExitFailed;
+    for (const CDeviceGroups::Group& group : CDeviceGroups(model->GetProjectFolder()).GetGroups())
+        for (const std::string& device : group.devices)
+            m_out << group.name << '\t' << device << '\n';
+    return kExitDone;
+}
+
+int DeviceCommands::GroupCreate(const std::string& group, const std::vector<std::string>& devices)
+{
+    return ChangeGroup(group, devices, true);
+}
+
+int DeviceCommands::GroupAdd(const std::string& group, const std::vector<std::string>& devices)
+{
+    return ChangeGroup(group, devices, false);
+}
+
+int DeviceCommands::ChangeGroup(const std::string& group, const std::vector<std::string>& devices, bool create)
+{
+    GlobalNetworkInfo* model = Model(m_err);
+    std::vector<CDeviceGroups::Member> members;
+    if (!model || !Members(*model, devices, members, m_err))
+        return kExitFailed;
+    CDeviceGroups groups(model->GetProjectFolder());
+    const CDeviceGroups::Result result = create ? groups.Create(group, members) : groups.Add(group, members);
+    if (result != CDeviceGroups::Result::Ok) {
+        m_err << groups.Describe(result, group) << '\n';
+        return kExitFailed;
+    }
+    return kExitDone;
 }
 
 } // namespace twdata

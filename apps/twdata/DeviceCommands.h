@@ -1,8 +1,10 @@
 #pragma once
 // "twdata device": the devices of the open project's network model, as the
-// workstation's device list adds and removes them.
+// workstation's device list adds and removes them, and the project's device
+// groups.
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace twdata {
 
@@ -16,7 +18,16 @@ public:
     int List();
     int Remove(const std::string& name);
 
+    // One line per group member: group, tab, device; groups in file order.
+    int Groups();
+    // A new group of the devices, or the devices added to a group; every
+    // device must be one of the project's, else nothing is written.
+    int GroupCreate(const std::string& group, const std::vector<std::string>& devices);
+    int GroupAdd(const std::string& group, const std::vector<std::string>& devices);
+
 private:
+    int ChangeGroup(const std::string& group, const std::vector<std::string>& devices, bool create);
+
     std::ostream& m_out;
     std::ostream& m_err;
 };

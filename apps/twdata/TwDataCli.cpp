@@ -46,6 +46,7 @@ struct Arguments {
     std::string command;
     std::string time;
     std::vector<std::string> paths;
+    std::vector<std::string> devices;
     bool locked = false;
     bool yes = false;
 };
@@ -150,7 +151,7 @@ int TwDataCli::Run(int argc, char** argv)
         command = nullptr;
     };
 
-    CLI::App* device = app.add_subcommand("device", "Add, list or remove the devices of the project");
+    CLI::App* device = app.add_subcommand("device", "Add, list or remove the devices of the project; device groups");
     device->require_subcommand(1);
     CLI::App* deviceAdd = device->add_subcommand("add", "Add a device");
     deviceAdd->add_option("NAME", args.name, "The device name")->required();
@@ -164,6 +165,26 @@ int TwDataCli::Run(int argc, char** argv)
     deviceRemove->add_option("NAME", args.name, "The device name")->required();
     deviceRemove->callback([&] {
         onSession([&](ProjectSession&) { return DeviceCommands(m_out, m_err).Remove(args.name); });
+    });
+
+    CLI::App* deviceGroup = device->add_subcommand(
+        "group", "List the device groups: group, device (tab-separated), or create one or add to one");
+    deviceGroup->require_subcommand(0, 1);
+    CLI::App* groupCreate = deviceGroup->add_subcommand("create", "Create a device group of the devices");
+    groupCreate->add_option("GROUP", args.name, "The new group's name")->required();
+    groupCreate->add_option("DEVICE", args.devices, "The project's devices")->required();
+    groupCreate->callback([&] {
+        onSession([&](ProjectSession&) { return DeviceCommands(m_out, m_err).GroupCreate(args.name, args.devices); });
+    });
+    CLI::App* groupAdd = deviceGroup->add_subcommand("add", "Add devices to a device group");
+    groupAdd->add_option("GROUP", args.name, "The group")->required();
+    groupAdd->add_option("DEVICE", args.devices, "The project's devices")->required();
+    groupAdd->callback([&] {
+        onSession([&](ProjectSession&) { return DeviceCommands(m_out, m_err).GroupAdd(args.name, args.devices); });
+    });
+    deviceGroup->callback([&] {
+        if (!groupCreate->parsed() && !groupAdd->parsed())
+            onSession([&](ProjectSession&) { return DeviceCommands(m_out, m_err).Groups(); });
     });
 
     CLI::App* importLog = app.add_subcommand(

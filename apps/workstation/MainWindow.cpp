@@ -2,6 +2,7 @@
 
 #include "apps/workstation/ChooseDataFolderDialog.h"
 #include "apps/workstation/ModuleLoader.h"
+#include "apps/workstation/viewers/CHostViewers.h"
 
 #include "host/adaptor/GuiDatasetCenter.h"
 #include "host/baseline/CBaseline.h"
@@ -30,6 +31,7 @@ MainWindow::MainWindow(ModuleLoader* module, QWidget* parent)
     setCentralWidget(m_mdiArea);
     m_projectLabel = new QLabel(this);
     statusBar()->addWidget(m_projectLabel, 1);
+    m_viewers = new CHostViewers(m_mdiArea, statusBar(), this);
     BuildMenus();
     if (module && module->IsLoaded())
         BuildDataFolderTools(*module);

@@ -12,6 +12,7 @@ class GuiDatasetCenter;
 
 namespace workstation {
 
+class CHostViewers;
 class ModuleLoader;
 
 // The workstation's main window: the open project, its menus and the MDI area
@@ -30,6 +31,8 @@ public:
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QWidget* ToolbarPicker() const { return m_toolbarPicker; }
+    // The viewers in the MDI area and the host receivers that open them.
+    CHostViewers* Viewers() const { return m_viewers; }
 
 protected:
     // Host commands posted by the module (e.g. 33397 after an L2 import).
@@ -59,6 +62,7 @@ private:
     std::string CurrentDataFolderPath() const;
 
     QMdiArea* m_mdiArea = nullptr;
+    CHostViewers* m_viewers = nullptr;
     QLabel* m_projectLabel = nullptr;
     QAction* m_closeProjectAction = nullptr;
     QMenu* m_dataFolderMenu = nullptr;

@@ -1,5 +1,6 @@
 // Tarnwick Workstation: opens the bundled sample project (a per-user copy) or
 // the project given with --project, and hosts the DataFolder module.
+#include "apps/workstation/CProgramPath.h"
 #include "apps/workstation/DisplayCheck.h"
 #include "apps/workstation/MainWindow.h"
 #include "apps/workstation/ModuleLoader.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName("Tarnwick");
     QApplication::setApplicationName("Workstation");
     QApplication::setApplicationDisplayName("Tarnwick Workstation");
+    workstation::CProgramPath::PutFirst(QCoreApplication::applicationDirPath().toStdString());
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Tarnwick Workstation: network data collected in DataFolders.");

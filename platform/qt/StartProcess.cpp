@@ -61,8 +61,21 @@ std::string FindProgram(const std::string& program)
     return found.toStdString();
 }
 
+namespace {
+ProcessStarter* g_starter = nullptr;
+}
+
+ProcessStarter* InstallProcessStarter(ProcessStarter* starter)
+{
+    ProcessStarter* previous = g_starter;
+    g_starter = starter;
+    return previous;
+}
+
 bool StartProcess(const std::string& commandLine)
 {
+    if (g_starter)
+        return g_starter->Start(commandLine);
     const std::vector<std::string> parts = SplitCommandLine(commandLine);
     if (parts.empty())
         return false;

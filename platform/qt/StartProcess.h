@@ -20,4 +20,14 @@ std::string FindProgram(const std::string& program);
 // found or cannot be started.
 bool StartProcess(const std::string& commandLine);
 
+// What StartProcess hands its command line to. Tests install one that
+// records the line instead of starting a program.
+class ProcessStarter {
+public:
+    virtual ~ProcessStarter() = default;
+    virtual bool Start(const std::string& commandLine) = 0;
+};
+// Installs starter (not owned; null restores the real start); returns the previous one.
+ProcessStarter* InstallProcessStarter(ProcessStarter* starter);
+
 } // namespace platform
