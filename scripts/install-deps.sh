@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libpugixml-dev libsimpleini-dev libcli11-dev
+  libdtl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )
