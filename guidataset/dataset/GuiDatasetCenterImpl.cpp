@@ -1,5 +1,6 @@
 #include "guidataset/dataset/GuiDatasetCenterImpl.h"
 
+#include "guidataset/browser/core/BrowserRows.h"
 #include "guidataset/dataset/CXTPDataSetComboBox.h"
 #include "guidataset/dataset/ComboBoxTipDataSets.h"
 #include "guidataset/dataset/DatasetEventSubscriber.h"
@@ -14,7 +15,6 @@
 #include "guidataset/dialogs/CDovrelSelectDataset.h"
 #include "guidataset/dialogs/CSelectADatasetDlg.h"
 #include "guidataset/dialogs/CDovrelDataSetView.h"
-#include "guidataset/dialogs/core/RouteTableRows.h"
 #include "guidataset/showcmd/ShowCmdImport.h"
 #include "host/adaptor/DatafolderDataDisplayContent.h"
 #include "host/adaptor/GuiCenter.h"
@@ -29,6 +29,7 @@
 #include "host/util/TWFileSystem.h"
 #include "host/util/TWRoot.h"
 #include "host/util/tagDataSetInfo.h"
+#include "platform/core/DirEntry.h"
 #include "platform/core/Prompter.h"
 #include "platform/qt/RunModal.h"
 #include "platform/qt/ShellFileOp.h"
@@ -552,13 +553,19 @@ void GuiDatasetCenterImpl::ShowRouteTableFiles(QTreeWidget* list, const std::str
         list->setColumnWidth(1, 128);
         list->setColumnWidth(2, 128);
     }
-    // The rows come in display order and go above the rows the list already holds.
-    // The caller's image index rides on column 0 (Qt::UserRole) for its own icons.
+    // The rows go above the rows the list already holds, newest-listed first,
+    // as the route-table page shows them. The caller's image index rides on
+    // column 0 (Qt::UserRole) for its own icons.
+    std::vector<platform::DirEntry> entries;
+    ListDataKindFiles(entries, folder, kKindLiveRouteTable, {});
+    CLocalTimeText time(kTableTimePattern);
     int position = 0;
-    for (const RouteTableRow& row : ListRouteTableRows(folder)) {
-        auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(row.hostname),
-                                                     QString::fromStdString(row.name),
-                                                     QString::fromStdString(row.executionTime)});
+    for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+        ListRow row;
+        TableFileRow(*it, image, time, row);
+        auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(row.cells[0]),
+                                                     QString::fromStdString(row.cells[1]),
+                                                     QString::fromStdString(row.cells[2])});
         item->setData(0, Qt::UserRole, image);
         list->insertTopLevelItem(position++, item);
     }
