@@ -3,6 +3,8 @@
 #include "apps/workstation/ChooseDataFolderDialog.h"
 #include "apps/workstation/ModuleLoader.h"
 
+#include "guidataset/browser/CMultiDocTemplate.h"
+#include "host/adaptor/DatafolderDataDisplayContent.h"
 #include "host/adaptor/GuiDatasetCenter.h"
 #include "host/baseline/CBaseline.h"
 #include "host/guiutil/HostCommandEvent.h"
@@ -113,6 +115,13 @@ void MainWindow::BuildDataFolderTools(ModuleLoader& module)
         if (GuiDatasetCenter* service = GuiDatasetCenter::Instance())
             service->InitBarComboBox(m_toolbarPicker);
     }
+    // The browser's frames open in this window's MDI area; the window owns the template.
+    if (GuiDatasetCenter* service = GuiDatasetCenter::Instance()) {
+        if (CMultiDocTemplate* browser = service->CreateDocTemplate()) {
+            browser->setParent(this);
+            browser->SetMdiArea(m_mdiArea);
+        }
+    }
 
     m_dataFolderMenu = menuBar()->addMenu(tr("&DataFolder"));
     m_dataFolderMenu->setObjectName("menuDataFolder");
@@ -127,6 +136,8 @@ void MainWindow::BuildDataFolderTools(ModuleLoader& module)
     select->setObjectName("actionSelectDataFolder");
     QAction* describe = m_dataFolderMenu->addAction(tr("Description..."), this, &MainWindow::OnDescribeDataFolder);
     describe->setObjectName("actionDescribeDataFolder");
+    QAction* browse = m_dataFolderMenu->addAction(tr("Open in Browser"), this, &MainWindow::OpenBrowser);
+    browse->setObjectName("actionOpenInBrowser");
     QAction* view = m_dataFolderMenu->addAction(tr("View DataFolder..."), this, &MainWindow::OnViewDataFolder);
     view->setObjectName("actionViewDataFolder");
     QAction* exportAction = m_dataFolderMenu->addAction(tr("Export DataFolder..."), this, &MainWindow::OnExportDataFolder);
@@ -236,6 +247,20 @@ void MainWindow::OnExportDataFolder()
 {
     if (Service() && m_module)
         m_module->ExportDataFolder(CurrentDataFolderPath(), this);
+}
+
+bool MainWindow::OpenBrowser()
+{
+    GuiDatasetCenter* service = Service();
+    if (!service || !m_module)
+        return false;
+    const std::string path = CurrentDataFolderPath();
+    const std::string name = CBaseline::Instance()->GetFileSystem()->GetDataSet()->GetDatasetName(path);
+    DatafolderDataDisplayContent content(name, std::string());
+    if (!m_module->PrepareBrowserContent(content, name, path))
+        return false;
+    service->DisplayView(content);
+    return true;
 }
 
 void MainWindow::OnImportLogs(bool fromFolder)
