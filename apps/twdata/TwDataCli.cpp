@@ -98,7 +98,9 @@ int TwDataCli::Run(int argc, char** argv)
         "list", "List the DataFolders: full name, brief name, item type, lock, current mark (tab-separated)");
     list->callback([&] { command = [](DataFolderCommands& c) { return c.List(); }; });
 
-    CLI::App* files = app.add_subcommand("files", "List the files of one kind of data in a DataFolder");
+    CLI::App* files = app.add_subcommand(
+        "files", "List one kind of data of a DataFolder as the browser shows it: its columns, then a row per file "
+                 "(tab-separated)");
     files->add_option("KIND", args.kind, "Kind name (LiveConfig, ShowCommand, ...) or number")->required();
     files->add_option("--datafolder", args.dataFolder, "The DataFolder (default: the current one)");
     files->add_option("--filter", args.filter, "Only files of devices whose name contains TEXT");
