@@ -23,6 +23,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -182,6 +183,13 @@ TEST_F(BrowserWindow, TheFilterAppliesOnEnterAndIsOneForAllTabs)
     QTabBar* bar = Tabs()->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
     EXPECT_THAT(Hosts(*Form(1)), ElementsAre("core-r1"));
+
+    // Leaving the edit applies what it holds, as Enter does.
+    filter->setText("sw");
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(filter, &leave);
+    EXPECT_THAT(Hosts(*form), ElementsAre("dist-sw1"));
+    EXPECT_EQ(platform::GetProfileString("DatafolderView", "TextFilter"), "sw");
 
     filter->clear();
     QTest::keyClick(filter, Qt::Key_Escape);

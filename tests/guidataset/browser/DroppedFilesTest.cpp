@@ -6,6 +6,13 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTreeWidget>
+#include <QUrl>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -98,4 +105,56 @@ TEST(DroppedFiles, ADataFolderTakesFilesFromItsOwnKindFoldersOnly)
                            platform::BoxAnswer::Ok);
     EXPECT_FALSE(CDataFolderDropTarget::DropOnDataFolder({dir / "Downloads/r1.ort"}, dir / "New/", nullptr));
     EXPECT_FALSE(dir.Exists("New/Downloads"));
+}
+
+namespace {
+
+// The panel's knowledge of its tree, as the panel will give it: top-level
+// items with a path in their data are DataFolders.
+class TreeAdapter : public CDataFolderDropTarget::ITreeAdapter {
+public:
+    bool GetDataFolderPath(const QModelIndex& item, std::string& path) const override
+    {
+        path = item.data(Qt::UserRole).toString().toStdString();
+        return !path.empty();
+    }
+    QModelIndex CurrentItem() const override { return current; }
+    QModelIndex current;
+};
+
+void DropOnItem(QTreeWidget& tree, QTreeWidgetItem* item, const QMimeData& data)
+{
+    const QPoint at = tree.visualItemRect(item).center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(tree.viewport(), &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(tree.viewport(), &drop);
+}
+
+} // namespace
+
+TEST(DroppedFiles, TheTreeTakesDropsOnItsDataFolderItemsOnly)
+{
+    TempDir dir;
+    ASSERT_TRUE(dir.WriteFile("Old/LiveRouteTable/r1.ort", "routes"));
+    ASSERT_TRUE(dir.MakeDir("New"));
+    QTreeWidget tree;
+    auto* dataFolder = new QTreeWidgetItem(&tree, QStringList{"New"});
+    dataFolder->setData(0, Qt::UserRole, QString::fromStdString(dir / "New/"));
+    auto* other = new QTreeWidgetItem(&tree, QStringList{"Notes"});
+    tree.resize(300, 200);
+    tree.show();
+    TreeAdapter adapter;
+    adapter.current = tree.model()->index(1, 0);
+    CDataFolderDropTarget target;
+    target.RegisterTree(&tree, &adapter);
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir / "Old/LiveRouteTable/r1.ort"))});
+    DropOnItem(tree, other, data);
+    EXPECT_FALSE(dir.Exists("New/LiveRouteTable"));
+    DropOnItem(tree, dataFolder, data);
+    EXPECT_EQ(dir.ReadFile("New/LiveRouteTable/r1.ort"), "routes");
+    // After the drop the panel's own current item is selected again.
+    EXPECT_EQ(tree.currentIndex(), adapter.current);
 }
