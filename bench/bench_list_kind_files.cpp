@@ -1,6 +1,7 @@
 // Lists the ".config" files of one device filter in a DataFolder holding
 // 100,000 files, and times the same search done by find(1) as the baseline.
 // Run: bench_list_kind_files [--benchmark_...]; the ratio is printed at the end.
+#include "bench/support/BenchFolder.h"
 #include "bench/support/RunTimeReporter.h"
 #include "guidataset/dataset/core/DataKind.h"
 #include "guidataset/dataset/core/DataKindFiles.h"
@@ -8,13 +9,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -25,14 +22,10 @@ constexpr const char* kFilter = "r1";
 // A folder shaped like a busy DataFolder: configurations of many devices, some
 // named as result files (device$qualifier), a few of another kind, whose
 // device part holds the filter only in part of the names.
-class BenchFolder {
+class KindFilesFolder : public BenchFolder {
 public:
-    BenchFolder()
+    KindFilesFolder() : BenchFolder("tw-bench-kindfiles")
     {
-        char pattern[] = "/tmp/tw-bench-kindfiles-XXXXXX";
-        if (!::mkdtemp(pattern))
-            std::abort();
-        m_path = pattern;
         const char* const prefixes[] = {"core-r", "edge-R", "dist-sw", "acc-sw", "fw-"};
         for (int i = 0; i < kFileCount; ++i) {
             char name[128];
@@ -45,26 +38,14 @@ public:
                 std::snprintf(name, sizeof name, "%s%d.ort", prefix, i / 5);
             else
                 std::snprintf(name, sizeof name, "%s%d.config", prefix, i / 5);
-            const int fd = ::open((m_path + "/" + name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (fd < 0)
-                std::abort();
-            ::close(fd);
+            CreateEmptyFile(Path() + "/" + name);
         }
     }
-    ~BenchFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
 };
 
-BenchFolder& Folder()
+KindFilesFolder& Folder()
 {
-    static BenchFolder folder;
+    static KindFilesFolder folder;
     return folder;
 }
 

@@ -1,5 +1,6 @@
 #include "apps/twdata/DataFolderCommands.h"
 
+#include "apps/twdata/BrowserPageListing.h"
 #include "apps/twdata/KindArgument.h"
 #include "apps/twdata/ProjectSession.h"
 
@@ -172,14 +173,32 @@ int DataFolderCommands::Files(const std::string& kind, const std::string& dataFo
         return kExitUsage;
     }
     std::string path;
+    std::string name;
     if (dataFolder.empty()) {
         path = m_session.Registry()->GetCurrentDataSet();
+        name = m_session.Registry()->GetDatasetName(path);
     } else {
         const std::optional<Found> found = Find(dataFolder);
         if (!found)
             return kExitFailed;
         path = found->path;
+        name = found->fullName;
     }
+    // What the browser's page of the kind shows, row for row.
+    const BrowserPageListing page = ListBrowserPage(listing->kind, name, path, filter);
+    if (page.hasPage) {
+        m_out << page.text;
+        if (page.unnamedFiles > 0)
+            m_err << "twdata: " << page.unnamedFiles << (page.unnamedFiles == 1 ? " file is" : " files are")
+                  << " not named as a table (<host>, <host>$<qualifier> or <host>$<name>$<qualifier>): "
+                     "listed with the file name as Hostname and an empty Name.\n";
+        if (!page.folderProblem.empty()) {
+            m_err << "twdata: " << page.folderProblem << '\n';
+            return kExitFailed;
+        }
+        return kExitDone;
+    }
+    // Kinds without a browser page yet (the show-command results): their files.
     std::vector<platform::DirEntry> entries;
     ListDataKindFiles(entries, DataKindFolder(listing->kind, path), listing->listKind, filter);
     for (const auto& entry : entries)

@@ -100,7 +100,9 @@ int TwDataCli::Run(int argc, char** argv)
                 "unavailable (a linked folder that cannot be found now) (tab-separated)");
     list->callback([&] { command = [](DataFolderCommands& c) { return c.List(); }; });
 
-    CLI::App* files = app.add_subcommand("files", "List the files of one kind of data in a DataFolder");
+    CLI::App* files = app.add_subcommand(
+        "files", "List one kind of data of a DataFolder as the browser shows it: its columns, then a row per file "
+                 "(tab-separated)");
     files->add_option("KIND", args.kind, "Kind name (LiveConfig, ShowCommand, ...) or number")->required();
     files->add_option("--datafolder", args.dataFolder, "The DataFolder (default: the current one)");
     files->add_option("--filter", args.filter, "Only files of devices whose name contains TEXT");

@@ -4,6 +4,8 @@
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CHostViewers.h"
 
+#include "guidataset/browser/CMultiDocTemplate.h"
+#include "host/adaptor/DatafolderDataDisplayContent.h"
 #include "host/adaptor/GuiDatasetCenter.h"
 #include "host/baseline/CBaseline.h"
 #include "host/guiutil/HostCommandEvent.h"
@@ -115,6 +117,13 @@ void MainWindow::BuildDataFolderTools(ModuleLoader& module)
         if (GuiDatasetCenter* service = GuiDatasetCenter::Instance())
             service->InitBarComboBox(m_toolbarPicker);
     }
+    // The browser's frames open in this window's MDI area; the window owns the template.
+    if (GuiDatasetCenter* service = GuiDatasetCenter::Instance()) {
+        if (CMultiDocTemplate* browser = service->CreateDocTemplate()) {
+            browser->setParent(this);
+            browser->SetMdiArea(m_mdiArea);
+        }
+    }
 
     m_dataFolderMenu = menuBar()->addMenu(tr("&DataFolder"));
     m_dataFolderMenu->setObjectName("menuDataFolder");
@@ -129,6 +138,8 @@ void MainWindow::BuildDataFolderTools(ModuleLoader& module)
     select->setObjectName("actionSelectDataFolder");
     QAction* describe = m_dataFolderMenu->addAction(tr("Description..."), this, &MainWindow::OnDescribeDataFolder);
     describe->setObjectName("actionDescribeDataFolder");
+    QAction* browse = m_dataFolderMenu->addAction(tr("Open in Browser"), this, &MainWindow::OpenBrowser);
+    browse->setObjectName("actionOpenInBrowser");
     QAction* view = m_dataFolderMenu->addAction(tr("View DataFolder..."), this, &MainWindow::OnViewDataFolder);
     view->setObjectName("actionViewDataFolder");
     QAction* exportAction = m_dataFolderMenu->addAction(tr("Export DataFolder..."), this, &MainWindow::OnExportDataFolder);
@@ -238,6 +249,20 @@ void MainWindow::OnExportDataFolder()
 {
     if (Service() && m_module)
         m_module->ExportDataFolder(CurrentDataFolderPath(), this);
+}
+
+bool MainWindow::OpenBrowser()
+{
+    GuiDatasetCenter* service = Service();
+    if (!service || !m_module)
+        return false;
+    const std::string path = CurrentDataFolderPath();
+    const std::string name = CBaseline::Instance()->GetFileSystem()->GetDataSet()->GetDatasetName(path);
+    DatafolderDataDisplayContent content(name, std::string());
+    if (!m_module->PrepareBrowserContent(content, name, path))
+        return false;
+    service->DisplayView(content);
+    return true;
 }
 
 void MainWindow::OnImportLogs(bool fromFolder)

@@ -29,6 +29,10 @@ public:
     bool OpenProject(const std::string& folder);
     void CloseProject();
 
+    // Opens the current DataFolder in the module's browser, in the MDI area;
+    // false when there is no module, project or browser.
+    bool OpenBrowser();
+
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QWidget* ToolbarPicker() const { return m_toolbarPicker; }
     // The viewers in the MDI area and the host receivers that open them.

@@ -9,11 +9,13 @@ namespace {
 using AttachFunction = void (*)();
 using PickerFactory = QWidget* (*)(QWidget*);
 using ExportFunction = bool (*)(const char*, QWidget*);
+using BrowserContentFunction = void (*)(DatafolderDataDisplayContent*, const char*, const char*);
 
 constexpr const char* kAttach = "TwGuidatasetAttach";
 constexpr const char* kDetach = "TwGuidatasetDetach";
 constexpr const char* kCreatePicker = "TwGuidatasetCreateToolbarPicker";
 constexpr const char* kExportDataFolder = "TwGuidatasetExportDataFolder";
+constexpr const char* kPrepareBrowserContent = "TwGuidatasetPrepareBrowserContent";
 } // namespace
 
 ModuleLoader::ModuleLoader() = default;
@@ -70,6 +72,18 @@ bool ModuleLoader::ExportDataFolder(const std::string& dataFolderPath, QWidget* 
         return false;
     auto exportFolder = reinterpret_cast<ExportFunction>(m_library->resolve(kExportDataFolder));
     return exportFolder && exportFolder(dataFolderPath.c_str(), parent);
+}
+
+bool ModuleLoader::PrepareBrowserContent(DatafolderDataDisplayContent& content, const std::string& name,
+                                         const std::string& path) const
+{
+    if (!m_attached)
+        return false;
+    auto prepare = reinterpret_cast<BrowserContentFunction>(m_library->resolve(kPrepareBrowserContent));
+    if (!prepare)
+        return false;
+    prepare(&content, name.c_str(), path.c_str());
+    return true;
 }
 
 } // namespace workstation

@@ -3,6 +3,7 @@
 
 class QLibrary;
 class QWidget;
+struct DatafolderDataDisplayContent;
 
 namespace workstation {
 
@@ -27,6 +28,10 @@ public:
     // Exports a DataFolder through the module's Save-As dialog and copy;
     // false when cancelled, failed (the module reports why) or not loaded.
     bool ExportDataFolder(const std::string& dataFolderPath, QWidget* parent) const;
+    // Fills content to show the DataFolder in the module's browser, with the
+    // module's own selection and pages; false when the module is not loaded.
+    bool PrepareBrowserContent(DatafolderDataDisplayContent& content, const std::string& name,
+                               const std::string& path) const;
 
 private:
     QLibrary* m_library = nullptr;

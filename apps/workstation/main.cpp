@@ -57,8 +57,10 @@ int main(int argc, char** argv)
     QCommandLineOption screenshotOption("screenshot",
                                         "Render the main window to the PNG FILE once shown, then exit.",
                                         "FILE");
+    QCommandLineOption browserOption("open-browser", "Open the current DataFolder in the browser at start.");
     parser.addOption(projectOption);
     parser.addOption(screenshotOption);
+    parser.addOption(browserOption);
     parser.process(app);
 
     platform::QtPrompter prompter;
@@ -85,8 +87,8 @@ int main(int argc, char** argv)
     {
         workstation::MainWindow window(&module);
         window.show();
-        if (!projectFolder.empty())
-            window.OpenProject(projectFolder);
+        if (!projectFolder.empty() && window.OpenProject(projectFolder) && parser.isSet(browserOption))
+            window.OpenBrowser();
         if (parser.isSet(screenshotOption))
             ScheduleScreenshot(window, parser.value(screenshotOption));
         result = app.exec();

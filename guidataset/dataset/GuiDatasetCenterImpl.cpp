@@ -1,5 +1,15 @@
 #include "guidataset/dataset/GuiDatasetCenterImpl.h"
 
+#include "guidataset/browser/CDatafolderChildFrame.h"
+#include "guidataset/browser/CDatafolderDoc.h"
+#include "guidataset/browser/CDatafolderTabView.h"
+#include "guidataset/browser/CMultiDocTemplate.h"
+#include "guidataset/browser/SubDatasetProvider.h"
+#include "guidataset/browser/core/BrowserRows.h"
+#include "guidataset/browser/core/CDatafolderTreeItems.h"
+#include "guidataset/browser/core/DatafolderSelection.h"
+#include "guidataset/browser/core/PageTable.h"
+#include "guidataset/resources/DatafolderBrowserIds.h"
 #include "guidataset/dataset/CXTPDataSetComboBox.h"
 #include "guidataset/dataset/ComboBoxTipDataSets.h"
 #include "guidataset/dataset/DatasetEventSubscriber.h"
@@ -14,7 +24,6 @@
 #include "guidataset/dialogs/CDovrelSelectDataset.h"
 #include "guidataset/dialogs/CSelectADatasetDlg.h"
 #include "guidataset/dialogs/CDovrelDataSetView.h"
-#include "guidataset/dialogs/core/RouteTableRows.h"
 #include "guidataset/showcmd/ShowCmdImport.h"
 #include "host/adaptor/DatafolderDataDisplayContent.h"
 #include "host/adaptor/GuiCenter.h"
@@ -30,11 +39,13 @@
 #include "host/util/TWFileSystem.h"
 #include "host/util/TWRoot.h"
 #include "host/util/tagDataSetInfo.h"
+#include "platform/core/DirEntry.h"
 #include "platform/core/Prompter.h"
 #include "platform/qt/RunModal.h"
 #include "platform/qt/ShellFileOp.h"
 #include "platform/qt/WaitCursor.h"
 
+#include <QMdiSubWindow>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -47,9 +58,8 @@
 namespace {
 
 constexpr const char* kLocalDefault = "Local default";
-// The browser's pages, in the order of its tabs.
-constexpr const char* kBrowserPageTitles[] = {"Configuration File", "Route Table", "ARP Table",
-                                              "MAC Table",          "CDP Table",   "Show Command"};
+// The image table of the browser opened without a panel: every row shows its tab's icon.
+constexpr std::int32_t kBrowserRowImages[] = {0, 0, 0, 0};
 
 // The kinds the host reloads when the current DataFolder changes.
 const std::vector<int>& ReloadedKinds()
@@ -581,13 +591,19 @@ void GuiDatasetCenterImpl::ShowRouteTableFiles(QTreeWidget* list, const std::str
         list->setColumnWidth(1, 128);
         list->setColumnWidth(2, 128);
     }
-    // The rows come in display order and go above the rows the list already holds.
-    // The caller's image index rides on column 0 (Qt::UserRole) for its own icons.
+    // The rows go above the rows the list already holds, newest-listed first,
+    // as the route-table page shows them. The caller's image index rides on
+    // column 0 (Qt::UserRole) for its own icons.
+    std::vector<platform::DirEntry> entries;
+    ListDataKindFiles(entries, folder, kKindLiveRouteTable, {});
+    CLocalTimeText time(kTableTimePattern);
     int position = 0;
-    for (const RouteTableRow& row : ListRouteTableRows(folder)) {
-        auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(row.hostname),
-                                                     QString::fromStdString(row.name),
-                                                     QString::fromStdString(row.executionTime)});
+    for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+        ListRow row;
+        TableFileRow(*it, image, time, row);
+        auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(row.cells[0]),
+                                                     QString::fromStdString(row.cells[1]),
+                                                     QString::fromStdString(row.cells[2])});
         item->setData(0, Qt::UserRole, image);
         list->insertTopLevelItem(position++, item);
     }
@@ -697,20 +713,86 @@ void GuiDatasetCenterImpl::ViewShowCommandResult(QWidget*, const std::string&,
 
 CMultiDocTemplate* GuiDatasetCenterImpl::CreateDocTemplate()
 {
-    return m_docTemplate;
+    auto* created = new CMultiDocTemplate(
+        ids::kIdrDatafolderBrowser, [] { return new CDatafolderDoc; }, [] { return new CDatafolderChildFrame; },
+        [](QMdiSubWindow* frame) { return new CDatafolderTabView(frame); });
+    m_docTemplate = created;
+    // The host owns the template; once it is gone no frame can be made from it.
+    QObject::connect(created, &QObject::destroyed, [this, created] {
+        if (m_docTemplate == created)
+            m_docTemplate = nullptr;
+    });
+    return created;
 }
 
 int GuiDatasetCenterImpl::DisplayView(const DatafolderDataDisplayContent& content)
 {
     DatafolderDataDisplayContent shown = content;
-    for (const char* caption : kBrowserPageTitles) {
-        shown.tabCaption = caption;
-        // No document template makes browser frames yet, so no page can be
-        // shown: each one says so, and the caller still gets its 1.
-        platform::AppMessageBox(std::string("The system failed to create ") + caption + "of " +
-                                shown.dataFolderName);
+    for (const BrowserTab& tab : BrowserTabs()) {
+        // A frame the user closed is on its way out: a new one takes its place.
+        if (m_browserFrame && m_browserFrame->isHidden())
+            m_browserFrame = nullptr;
+        if (m_docTemplate && !m_browserFrame) {
+            QObject* document = m_docTemplate->CreateNewDocument();
+            QMdiSubWindow* frame = m_docTemplate->CreateNewFrame(document);
+            if (frame) {
+                m_browserFrame = frame;
+                QObject::connect(frame, &QObject::destroyed, [this, frame] {
+                    if (m_browserFrame == frame)
+                        m_browserFrame = nullptr;
+                });
+                m_docTemplate->InitialUpdateFrame(frame, document, true);
+            } else {
+                delete document;
+            }
+        }
+        auto* frame = dynamic_cast<CDatafolderChildFrame*>(m_browserFrame);
+        if (!frame) {
+            // One message says it: the other pages could not be made either.
+            platform::AppMessageBox(std::string("The system failed to create ") + tab.caption + "of " +
+                                    shown.dataFolderName);
+            break;
+        }
+        shown.tabCaption = tab.caption;
+        frame->ShowContent(shown);
     }
     return 1;
+}
+
+void GuiDatasetCenterImpl::PrepareBrowserContent(DatafolderDataDisplayContent& content, const std::string& name,
+                                                 const std::string& path)
+{
+    DatafolderSelection& selection = *BrowserSelection();
+    CBaseline* project = CBaseline::Instance();
+    selection.displayName = name;
+    selection.dataFolderPath = path;
+    // Every DataFolder the open project's registry knows, linked ones included,
+    // keeps its files in kind folders.
+    selection.workspaceFlag = project ? 1 : 0;
+    selection.network = project;
+    selection.rowImageHolder = kBrowserRowImages;
+    content.dataFolderName = name;
+    content.dataFolderPath = path;
+    content.rowImageHolder = kBrowserRowImages;
+    content.provider = BrowserProvider();
+    content.menuFlag = 1;
+    content.selection = &selection;
+}
+
+DatafolderSelection* GuiDatasetCenterImpl::BrowserSelection()
+{
+    if (!m_browserSelection)
+        m_browserSelection = std::make_unique<DatafolderSelection>();
+    return m_browserSelection.get();
+}
+
+SubDatasetProvider* GuiDatasetCenterImpl::BrowserProvider()
+{
+    if (!m_browserProvider) {
+        m_browserTree = std::make_unique<CDatafolderTreeItems>();
+        m_browserProvider = std::make_unique<SubDatasetProvider>(m_browserTree.get(), BrowserSelection());
+    }
+    return m_browserProvider.get();
 }
 
 QWidget* GuiDatasetCenterImpl::CreateDatafolderPanel(QWidget*)

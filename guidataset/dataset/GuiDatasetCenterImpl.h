@@ -10,10 +10,14 @@
 #include "host/adaptor/GuiDatasetCenter.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+class CDatafolderTreeItems;
 class CXTPDataSetComboBox;
+class SubDatasetProvider;
+struct DatafolderSelection;
 
 class GuiDatasetCenterImpl : public GuiDatasetCenter {
 public:
@@ -101,6 +105,18 @@ public:
     // A DataFolder was created or linked: the toolbar picker and the panel show it.
     void AfterAddDataSet(const std::string& name, TWFileSystem* fileSystem);
 
+    // Makes content show the DataFolder at path in the browser: the service's
+    // own selection and page provider, a context menu, the row image. The
+    // DataFolder panel builds these for the browser it opens; until there is a
+    // panel, whoever opens the browser (the workstation's menu, twdata) asks
+    // here, and the service keeps the one selection and provider for the process.
+    void PrepareBrowserContent(DatafolderDataDisplayContent& content, const std::string& name,
+                               const std::string& path);
+    SubDatasetProvider* BrowserProvider();
+    DatafolderSelection* BrowserSelection();
+    // The browser window while one is open; null otherwise.
+    QWidget* GetBrowserFrame() const { return m_browserFrame; }
+
     CXTPDataSetComboBox* GetBarComboBox() const { return m_barComboBox; }
     int GetLastSelection() const { return m_lastSelection; }
 
@@ -134,4 +150,8 @@ private:
     CDatasetEventSubscriber* m_subscriber = nullptr;
     ITwoCompareDatasets* m_compare = nullptr;       // made on first request; owned
     CMultiDocTemplate* m_docTemplate = nullptr;     // handed to the host, which owns it
+    // The browser's selection and pages while no panel provides them.
+    std::unique_ptr<DatafolderSelection> m_browserSelection;
+    std::unique_ptr<CDatafolderTreeItems> m_browserTree;
+    std::unique_ptr<SubDatasetProvider> m_browserProvider;
 };

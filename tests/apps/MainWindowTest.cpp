@@ -16,7 +16,11 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QTabWidget>
 
 #include <cstdlib>
 #include <string>
@@ -149,4 +153,43 @@ TEST(MainWindow, DataFolderMenuOpensTheModulesDialogs)
     window.findChild<QAction*>("actionSelectDataFolder")->trigger();
     EXPECT_EQ(titles, (std::vector<std::string>{"DataFolder View", "Select DataFolder"}));
     window.CloseProject();
+}
+
+// DataFolder > Open in Browser shows the current DataFolder's files in the
+// module's browser, inside the window's MDI area; closing the project closes it.
+TEST(MainWindow, OpenInBrowserShowsTheCurrentDataFolderInTheMdiArea)
+{
+    twtest::TempDir tmp;
+    const std::string project = tmp.Path() + "campus/";
+    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
+    ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/LiveConfig/core-r1.config", "hostname core-r1\n"));
+    ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/LiveConfig/dist-sw1.config", "hostname dist-sw1\n"));
+    ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/LiveRouteTable/core-r1.ort", "x"));
+    workstation::ModuleLoader module;
+    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
+    workstation::MainWindow window(&module);
+    window.show();
+    ASSERT_TRUE(window.OpenProject(project));
+
+    auto* open = window.findChild<QAction*>("actionOpenInBrowser");
+    ASSERT_NE(open, nullptr);
+    open->trigger();
+    ASSERT_EQ(window.MdiArea()->subWindowList().size(), 1);
+    QMdiSubWindow* browser = window.MdiArea()->subWindowList().front();
+    EXPECT_EQ(browser->windowTitle().toStdString(), "Local default");
+    auto* tabs = platform::Control<QTabWidget>(browser, 475);
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->count(), 6);
+    EXPECT_EQ(tabs->tabText(0).toStdString(), "Configuration File");
+    auto* list = platform::Control<QAbstractItemView>(tabs->widget(0), 595);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->model()->rowCount(), 2);
+    if (const char* dir = std::getenv("TW_SCREENSHOT_DIR"))
+        window.grab().save(QString(dir) + "/datafolder-browser.png");
+
+    open->trigger();   // the same window again, its tabs replaced
+    EXPECT_EQ(window.MdiArea()->subWindowList().size(), 1);
+    window.CloseProject();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.MdiArea()->subWindowList().isEmpty());
 }

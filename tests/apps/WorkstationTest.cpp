@@ -10,6 +10,8 @@
 #include <QProcessEnvironment>
 #include <QImage>
 
+#include <set>
+
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -114,4 +116,32 @@ TEST(WorkstationProgram, ScreenshotOfTheSampleProject)
     EXPECT_GT(image.width(), 400);
     // The first run made the user's copy of the sample.
     EXPECT_TRUE(fs::exists(tmp.Path() + "data/tarnwick/Sample Project/Workspace.ini"));
+}
+
+// The browser opened at start on the sample's current DataFolder, as a user
+// sees it: the screenshot is of the whole main window with the browser inside.
+TEST(WorkstationProgram, ScreenshotWithTheBrowserOpen)
+{
+    TempDir tmp;
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_DATA_HOME", QString::fromStdString(tmp.Path() + "data"));
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(tmp.Path() + "config"));
+    process.setProcessEnvironment(env);
+    const std::string shot = tmp.Path() + "browser.png";
+    process.start(kWorkstation, {"--open-browser", "--screenshot", QString::fromStdString(shot)});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    QImage image(QString::fromStdString(shot));
+    ASSERT_FALSE(image.isNull());
+    if (const char* dir = std::getenv("TW_SCREENSHOT_DIR"))
+        image.save(QString(dir) + "/workstation-browser.png");
+    // Below the toolbar an empty MDI area is one flat colour; the browser's
+    // tabs, column headings and first rows are many.
+    std::set<QRgb> colours;
+    for (int y = image.height() / 10; y < image.height() / 5; ++y)
+        for (int x = 0; x < image.width() / 2; x += 3)
+            colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 20u);
 }

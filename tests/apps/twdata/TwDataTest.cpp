@@ -126,7 +126,7 @@ TEST_F(TwdataProject, LinkAndUnlinkKeepTheOutsideFiles)
     EXPECT_EQ(twice.status, 0);
     EXPECT_NE(twice.out.find("already"), std::string::npos);
     EXPECT_EQ(On({"link", QString::fromStdString(m_tmp / "missing")}).status, 1);
-    EXPECT_EQ(On({"files", "LiveConfig", "--datafolder", "Field"}).out.substr(0, 12), "edge.config\t");
+    EXPECT_NE(On({"files", "LiveConfig", "--datafolder", "Field"}).out.find("\nedge\t"), std::string::npos);
 
     EXPECT_EQ(On({"unlink", "Local default"}).status, 1);
     ASSERT_EQ(On({"unlink", "Field"}).status, 0);
@@ -135,7 +135,7 @@ TEST_F(TwdataProject, LinkAndUnlinkKeepTheOutsideFiles)
     EXPECT_EQ(On({"unlink", "Field"}).status, 1);
 }
 
-TEST_F(TwdataProject, FilesOfAKindByNameOrNumberWithAFilter)
+TEST_F(TwdataProject, FilesPrintTheBrowsersRowsOfAKind)
 {
     ASSERT_TRUE(m_tmp.WriteFile("project/DataFolders/Local default/LiveConfig/rtAB1.config", "a"));
     ASSERT_TRUE(m_tmp.WriteFile("project/DataFolders/Local default/LiveConfig/sw2.config", "b"));
@@ -146,15 +146,37 @@ TEST_F(TwdataProject, FilesOfAKindByNameOrNumberWithAFilter)
 
     const Outcome filtered = On({"files", "16", "--filter", "ab"});
     EXPECT_EQ(filtered.status, 0);
-    EXPECT_EQ(filtered.out, "rtAB1.config\t" + when + "\n");
+    EXPECT_EQ(filtered.out, "Hostname\tExecution Time\nrtAB1\t" + when + "\n");
     const Outcome all = On({"files", "liveconfig"});
-    EXPECT_NE(all.out.find("sw2.config\t"), std::string::npos);
-    EXPECT_EQ(all.out.find("notes.txt"), std::string::npos);
+    EXPECT_NE(all.out.find("\nsw2\t"), std::string::npos);
+    EXPECT_EQ(all.out.find("notes"), std::string::npos);
+    // Show-command results have no browser page yet: their files are listed.
     EXPECT_EQ(On({"files", "ShowCommand", "--filter", "RT"}).out.find("rtAB1$show ip route$20240101.txt\t"), 0u);
 
     EXPECT_EQ(On({"files", "NoSuchKind"}).status, 2);
     EXPECT_EQ(On({"files", "19"}).status, 2);
     EXPECT_EQ(On({"files", "LiveConfig", "--datafolder", "Nowhere"}).status, 1);
+}
+
+TEST_F(TwdataProject, FilesOfATableKindShowHostNameAndTimeAndSayWhatIsOdd)
+{
+    ASSERT_TRUE(m_tmp.WriteFile("project/DataFolders/Local default/LiveRouteTable/core1$backup$vrfA.ort", "x"));
+    ASSERT_TRUE(m_tmp.WriteFile("project/DataFolders/Local default/LiveRouteTable/a$b$c$d.ort", "x"));
+    const std::string when = platform::FormatLocalTime(
+        platform::LastWriteTime(DataFolder("Local default/LiveRouteTable/core1$backup$vrfA.ort")), "%Y-%m-%d %H:%M");
+    const Outcome routes = On({"files", "LiveRouteTable"});
+    EXPECT_EQ(routes.status, 0);
+    EXPECT_EQ(routes.out.find("Hostname\tName\tExecution Time\n"), 0u);
+    EXPECT_NE(routes.out.find("\ncore1 vrfA\tbackup\t" + when + "\n"), std::string::npos) << routes.out;
+    EXPECT_NE(routes.out.find("\na$b$c$d\t\t"), std::string::npos) << routes.out;
+    EXPECT_NE(routes.err.find("1 file is not named as a table"), std::string::npos) << routes.err;
+
+    // A kind folder that is a file is said, not listed as empty.
+    ASSERT_TRUE(m_tmp.WriteFile("project/DataFolders/Local default/LiveArpTable", "not a folder"));
+    const Outcome arp = On({"files", "LiveArpTable"});
+    EXPECT_EQ(arp.status, 1);
+    EXPECT_EQ(arp.out, "Hostname\tName\tExecution Time\n");
+    EXPECT_NE(arp.err.find("LiveArpTable"), std::string::npos) << arp.err;
 }
 
 TEST(Twdata, WrongUsageAndMissingProject)

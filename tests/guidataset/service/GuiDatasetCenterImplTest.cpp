@@ -1,5 +1,6 @@
 // The DataFolder service on a real temporary project: every change goes out as
 // an event and comes back through the service's own subscriber to the pickers.
+#include "guidataset/browser/CMultiDocTemplate.h"
 #include "guidataset/dataset/CDatasetComboBox.h"
 #include "guidataset/dataset/CXTPDataSetComboBox.h"
 #include "guidataset/dataset/GuiDatasetCenterImpl.h"
@@ -26,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -347,13 +349,18 @@ TEST_F(DatasetServiceTest, WithoutAProjectTheChoiceIsAnnouncedButNoRecordIsWritt
     EXPECT_EQ(service->GetLastSelection(), -1);
 }
 
-TEST_F(DatasetServiceTest, BrowserThatCannotBeMadeIsReportedPageByPage)
+TEST_F(DatasetServiceTest, BrowserThatCannotBeMadeIsReportedOnce)
 {
-    for (const char* page : {"Configuration File", "Route Table", "ARP Table", "MAC Table", "CDP Table",
-                             "Show Command"})
-        prompter.ExpectMessage(std::string("The system failed to create ") + page + "of Alpha", BoxAnswer::Ok,
-                               {BoxKind::Application, std::nullopt, std::nullopt, BoxButtons::Ok});
+    // No template: the host never asked for one.
+    prompter.ExpectMessage("The system failed to create Configuration Fileof Alpha", BoxAnswer::Ok,
+                           {BoxKind::Application, std::nullopt, std::nullopt, BoxButtons::Ok});
     EXPECT_EQ(service->DisplayView(DatafolderDataDisplayContent("Alpha", "Route Table")), 1);
+
+    // A template without an MDI area makes no frame either.
+    std::unique_ptr<CMultiDocTemplate> browser(service->CreateDocTemplate());
+    prompter.ExpectMessage("The system failed to create Configuration Fileof Alpha", BoxAnswer::Ok);
+    EXPECT_EQ(service->DisplayView(DatafolderDataDisplayContent("Alpha", "Route Table")), 1);
+    EXPECT_EQ(service->GetBrowserFrame(), nullptr);
 }
 
 TEST_F(DatasetServiceTest, ClosingTheProjectEmptiesTheToolbar)

@@ -1,0 +1,43 @@
+#pragma once
+// The document template of an MDI window kind: it knows how to make the
+// window's document, frame and view, and makes frames inside the MDI area
+// the host hands it. The host registers the template it is given and owns it
+// (as a child QObject); it calls only the virtual operations, so it needs no
+// link to the module that made the template.
+#include <QObject>
+
+#include <functional>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QWidget;
+
+class CMultiDocTemplate : public QObject {
+public:
+    using DocumentMaker = std::function<QObject*()>;
+    using FrameMaker = std::function<QMdiSubWindow*()>;
+    using ViewMaker = std::function<QWidget*(QMdiSubWindow* frame)>;
+
+    CMultiDocTemplate(int resourceId, DocumentMaker document, FrameMaker frame, ViewMaker view);
+    ~CMultiDocTemplate() override;
+
+    // The MDI area frames open in; a template without one makes no frames.
+    virtual void SetMdiArea(QMdiArea* area);
+    virtual QMdiArea* MdiArea() const;
+    virtual int ResourceId() const;
+
+    QObject* CreateNewDocument();
+    // A frame with its view, added to the MDI area (not shown yet); the
+    // document becomes the frame's. Null without an MDI area.
+    QMdiSubWindow* CreateNewFrame(QObject* document);
+    // Shows the frame, filling the MDI area when visible.
+    void InitialUpdateFrame(QMdiSubWindow* frame, QObject* document, bool visible);
+
+private:
+    int m_resourceId;
+    DocumentMaker m_document;
+    FrameMaker m_frame;
+    ViewMaker m_view;
+    QMdiArea* m_area = nullptr;
+    QMetaObject::Connection m_areaGone;
+};

@@ -1,0 +1,3 @@
+#include "guidataset/browser/ISubDataset.h"
+
+ISubDataset::~ISubDataset() = default;

@@ -1,0 +1,7 @@
+#pragma once
+// A point on the screen, in the coordinates context menus are tracked at.
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
