@@ -64,6 +64,7 @@ TEST(CTWRTPath, NamesThePartsRoundTripIncludingHostileTexts)
 TEST(CTWRTPath, TablesTheParsersWriteAreTheDevicesOwn)
 {
     TempDir dir;
+    ASSERT_TRUE(dir.MakeDir("Audit"));   // table paths are made only inside a DataFolder that exists
     const std::string dataFolder = dir / "Audit/";
     const std::string route = TWDataSet().GetLiveRoutingTablePath(dataFolder, "edge$2", "vrf B", true);
     const std::string arp =
