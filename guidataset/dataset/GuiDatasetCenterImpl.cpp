@@ -748,10 +748,9 @@ int GuiDatasetCenterImpl::DisplayView(const DatafolderDataDisplayContent& conten
         }
         auto* frame = dynamic_cast<CDatafolderChildFrame*>(m_browserFrame);
         if (!frame) {
-            // One message says it: the other pages could not be made either.
             platform::AppMessageBox(std::string("The system failed to create ") + tab.caption + "of " +
                                     shown.dataFolderName);
-            break;
+            continue;
         }
         shown.tabCaption = tab.caption;
         frame->ShowContent(shown);

@@ -349,16 +349,21 @@ TEST_F(DatasetServiceTest, WithoutAProjectTheChoiceIsAnnouncedButNoRecordIsWritt
     EXPECT_EQ(service->GetLastSelection(), -1);
 }
 
-TEST_F(DatasetServiceTest, BrowserThatCannotBeMadeIsReportedOnce)
+TEST_F(DatasetServiceTest, BrowserThatCannotBeMadeIsReportedPageByPage)
 {
+    const auto expectEveryPage = [this] {
+        for (const char* page : {"Configuration File", "Route Table", "ARP Table", "MAC Table", "CDP Table",
+                                 "Show Command"})
+            prompter.ExpectMessage(std::string("The system failed to create ") + page + "of Alpha", BoxAnswer::Ok,
+                                   {BoxKind::Application, std::nullopt, std::nullopt, BoxButtons::Ok});
+    };
     // No template: the host never asked for one.
-    prompter.ExpectMessage("The system failed to create Configuration Fileof Alpha", BoxAnswer::Ok,
-                           {BoxKind::Application, std::nullopt, std::nullopt, BoxButtons::Ok});
+    expectEveryPage();
     EXPECT_EQ(service->DisplayView(DatafolderDataDisplayContent("Alpha", "Route Table")), 1);
 
     // A template without an MDI area makes no frame either.
     std::unique_ptr<CMultiDocTemplate> browser(service->CreateDocTemplate());
-    prompter.ExpectMessage("The system failed to create Configuration Fileof Alpha", BoxAnswer::Ok);
+    expectEveryPage();
     EXPECT_EQ(service->DisplayView(DatafolderDataDisplayContent("Alpha", "Route Table")), 1);
     EXPECT_EQ(service->GetBrowserFrame(), nullptr);
 }
