@@ -73,6 +73,18 @@ TEST(SampleProject, FirstRunCopiesAndLaterRunsKeepTheUsersChanges)
     EXPECT_FALSE(fs::exists(tmp.Path() + "user/Sample Project.partial"));
 }
 
+TEST(SampleProject, AFolderThatIsNoProjectIsNeverReplaced)
+{
+    TempDir tmp;
+    tmp.WriteFile("bundled/Workspace.ini", "[Workspace]\r\nName=Demo\r\n");
+    tmp.WriteFile("user/Sample Project/notes.txt", "mine");
+    workstation::SampleProject sample(tmp.Path() + "bundled/", tmp.Path() + "user/Sample Project/");
+    std::string error;
+    EXPECT_TRUE(sample.EnsureUserCopy(error).empty());
+    EXPECT_NE(error.find("move it away"), std::string::npos) << error;
+    EXPECT_EQ(tmp.ReadFile("user/Sample Project/notes.txt"), "mine");
+}
+
 TEST(SampleProject, MissingBundleIsReported)
 {
     TempDir tmp;
@@ -114,8 +126,11 @@ TEST(WorkstationProgram, ScreenshotOfTheSampleProject)
     QImage image(QString::fromStdString(shot));
     ASSERT_FALSE(image.isNull());
     EXPECT_GT(image.width(), 400);
-    // The first run made the user's copy of the sample.
+    // The first run made the user's copy of the sample, opened on a DataFolder with data.
     EXPECT_TRUE(fs::exists(tmp.Path() + "data/tarnwick/Sample Project/Workspace.ini"));
+    EXPECT_NE(tmp.ReadFile("data/tarnwick/Sample Project/TWDataSet.ini")
+                  .find("CurrentPath=" + tmp.Path() + "data/tarnwick/Sample Project/DataFolders/2026-11-27 After change/"),
+              std::string::npos);
 }
 
 // The browser opened at start on the sample's current DataFolder, as a user
