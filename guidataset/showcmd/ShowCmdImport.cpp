@@ -22,6 +22,7 @@ void CShowCmdImport::Run(bool fromFolder, const std::string& dataFolder)
     splitter.setDataFolder(dataFolder);
     Import(job, splitter);
     ShowSummary(splitter);
+    ShowReadProblems(splitter);
 }
 
 bool CShowCmdImport::ChooseFiles(CShowCmdImportJob& job) const
@@ -74,4 +75,11 @@ void CShowCmdImport::ShowSummary(SplitShowCmds& splitter) const
         return;
     CGlobalSet::Instance().GetConf().SetValue("L2Discover", "UseCacheDatainDiscover", "true");
     HostCommandEvent::Post(m_parent, kRecalculateL2Command);
+}
+
+void CShowCmdImport::ShowReadProblems(const SplitShowCmds& splitter) const
+{
+    const std::string text = FormatLogReadProblems(splitter.getReadProblems());
+    if (!text.empty())
+        platform::AppMessageBox(text, platform::BoxButtons::Ok, platform::BoxIcon::Exclamation, m_parent);
 }
