@@ -3,10 +3,12 @@
 #include "apps/twdata/DataFolderCommands.h"
 #include "apps/twdata/ProjectSession.h"
 
+#include "guidataset/showcmd/core/LogReadProblem.h"
 #include "guidataset/showcmd/core/ShowCommandResultExport.h"
 #include "guidataset/showcmd/core/ShowCommandResultFile.h"
 #include "guidataset/showcmd/core/ShowCommandResultList.h"
 #include "guidataset/showcmd/core/SplitShowCmds.h"
+#include "host/adaptor/GuiDatasetCenter.h"
 #include "host/util/CConf.h"
 #include "host/util/CFileName.h"
 #include "host/util/CGlobalSet.h"
@@ -132,24 +134,49 @@ std::string ShowCommandCommands::ShowCommandFolder(const std::string& dataFolder
     return path.empty() ? std::string() : m_session.Registry()->GetLiveShowCommandFolder(path);
 }
 
-int ShowCommandCommands::ImportLog(const std::string& dataFolder, const std::vector<std::string>& paths)
+int ShowCommandCommands::ImportLog(const std::string& dataFolder, const std::vector<std::string>& paths,
+                                   bool makeCurrent)
 {
     const std::string target = DataFolderPath(dataFolder);
     if (target.empty())
         return kExitFailed;
+    TWDataSet& registry = *m_session.Registry();
+    // Results go into the DataFolder named, but the parsers put the ARP, MAC,
+    // CDP and interface tables into the current one: both must be the same.
+    const std::string current = platform::EnsureTrailingSlash(registry.GetCurrentDataSet());
+    const bool becomesCurrent = target != current;
+    const std::string name = registry.GetDatasetName(target);
+    if (becomesCurrent && !makeCurrent) {
+        m_err << "'" << name << "' is not the current DataFolder: its results would go into '" << name
+              << "' but their ARP, MAC, CDP and interface tables into the current one, '"
+              << registry.GetDatasetName(current) << "'; add --make-current to make '" << name
+              << "' current first.\n";
+        return kExitFailed;
+    }
+    bool cancel = false;
+    if (m_session.Service()->IsLocked2(target, cancel, true) && cancel) {
+        m_err << "Nothing was imported into the read-only DataFolder '" << name << "'.\n";
+        return kExitFailed;
+    }
+    if (becomesCurrent) {
+        const int status = DataFolderCommands(m_session, m_out, m_err).SetCurrent(name);
+        if (status != kExitDone)
+            return status;
+    }
 
     std::vector<std::string> files;
     bool missing = false;
     for (const std::string& path : paths) {
         std::error_code ec;
         if (fs::is_directory(path, ec)) {
+            // Every entry but a folder goes to the splitter, which says what it cannot read.
             std::vector<std::string> inside;
             for (const auto& entry : fs::directory_iterator(path, ec))
-                if (entry.is_regular_file(ec))
+                if (!entry.is_directory(ec))
                     inside.push_back(entry.path().generic_string());
             std::sort(inside.begin(), inside.end());
             files.insert(files.end(), inside.begin(), inside.end());
-        } else if (fs::is_regular_file(path, ec)) {
+        } else if (fs::exists(path, ec)) {
             files.push_back(path);
         } else {
             m_err << "No file or folder '" << path << "' to import.\n";
@@ -159,15 +186,11 @@ int ShowCommandCommands::ImportLog(const std::string& dataFolder, const std::vec
 
     SplitShowCmds splitter;
     splitter.setDataFolder(target);
-    bool failed = missing;
     for (const std::string& file : files) {
         // A DataFolder that is gone takes no further log.
         if (splitter.getWriteFailures().IsStopped())
             break;
-        if (splitter.splitFile(file) < 0) {
-            m_err << "'" << file << "' could not be imported completely.\n";
-            failed = true;
-        }
+        splitter.splitFile(file);
     }
 
     bool askL2 = false;
@@ -176,6 +199,12 @@ int ShowCommandCommands::ImportLog(const std::string& dataFolder, const std::vec
     // output; the prompter then takes the answer (or --yes gives it).
     m_out << summary << '\n';
     m_out.flush();
+    for (const LogReadProblem& problem : splitter.getReadProblems())
+        m_err << problem.Describe() << '\n';
+    const std::string notWritten = splitter.getWriteFailures().Describe();
+    if (!notWritten.empty())
+        m_err << notWritten << '\n';
+    bool failed = missing || !splitter.getReadProblems().empty() || !notWritten.empty();
     const std::string question = summary.substr(summary.rfind('\n') + 1);
     if (askL2 && platform::AppMessageBox(question, platform::BoxButtons::YesNo) == platform::BoxAnswer::Yes) {
         if (!CGlobalSet::Instance().GetConf().SetValue("L2Discover", "UseCacheDatainDiscover", "true")) {
@@ -183,10 +212,6 @@ int ShowCommandCommands::ImportLog(const std::string& dataFolder, const std::vec
                   << "'.\n";
             failed = true;
         }
-    }
-    if (const std::string notWritten = splitter.getWriteFailures().Describe(); !notWritten.empty()) {
-        m_err << notWritten << '\n';
-        failed = true;
     }
     return failed ? kExitFailed : kExitDone;
 }

@@ -14,9 +14,12 @@ class ShowCommandCommands {
 public:
     ShowCommandCommands(ProjectSession& session, std::ostream& out, std::ostream& err);
 
-    // dataFolder empty: the current DataFolder. A folder among paths brings
-    // in the files directly inside it.
-    int ImportLog(const std::string& dataFolder, const std::vector<std::string>& paths);
+    // dataFolder empty: the current DataFolder; another DataFolder is refused
+    // unless makeCurrent, which makes it current first. A read-only DataFolder
+    // is written only when the lock question is answered Yes. A folder among
+    // paths brings in the files directly inside it. Status 1 when a log was
+    // missing or not read to its end.
+    int ImportLog(const std::string& dataFolder, const std::vector<std::string>& paths, bool makeCurrent);
     // device, command empty: any. One result a line: device, command, time.
     int Results(const std::string& dataFolder, const std::string& device, const std::string& command);
     // time empty: the newest result of the command on the device.

@@ -49,6 +49,7 @@ struct Arguments {
     std::vector<std::string> devices;
     bool locked = false;
     bool yes = false;
+    bool makeCurrent = false;
 };
 
 // The first word that is neither an option nor the value of -p, when it names
@@ -192,11 +193,17 @@ int TwDataCli::Run(int argc, char** argv)
     CLI::App* importLog = app.add_subcommand(
         "import-log", "Import captured CLI session logs (files, or the files of folders) as show-command results");
     importLog->add_option("PATH", args.paths, "Log files or folders")->required();
-    importLog->add_option("--datafolder", args.dataFolder, "The DataFolder (default: the current one)");
-    importLog->add_flag("-y,--yes", args.yes, "Answer Yes to the L2 question instead of asking");
+    CLI::Option* importInto =
+        importLog->add_option("--datafolder", args.dataFolder, "The DataFolder (default: the current one)");
+    importLog
+        ->add_flag("--make-current", args.makeCurrent,
+                   "Make the --datafolder DataFolder current first (it receives the parsed tables)")
+        ->needs(importInto);
+    importLog->add_flag("-y,--yes", args.yes,
+                        "Answer Yes to the questions (read-only DataFolder, L2 recalculation) instead of asking");
     importLog->callback([&] {
         onSession([&](ProjectSession& s) {
-            return ShowCommandCommands(s, m_out, m_err).ImportLog(args.dataFolder, args.paths);
+            return ShowCommandCommands(s, m_out, m_err).ImportLog(args.dataFolder, args.paths, args.makeCurrent);
         });
     });
 

@@ -12,6 +12,7 @@
 #include "host/util/TWDataSet.h"
 #include "host/util/tagDataSetInfo.h"
 #include "host/util/TWFileSystem.h"
+#include "platform/core/Paths.h"
 #include "platform/core/Prompter.h"
 #include "platform/qt/RunModal.h"
 
@@ -22,6 +23,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <vector>
 
 namespace workstation {
 
@@ -267,8 +270,22 @@ bool MainWindow::OpenBrowser()
 
 void MainWindow::OnImportLogs(bool fromFolder)
 {
-    if (GuiDatasetCenter* service = Service())
-        service->ImportShowCmdResult(this, fromFolder);
+    GuiDatasetCenter* service = Service();
+    if (!service)
+        return;
+    // The import writes results into the DataFolder of the toolbar picker and
+    // parsed tables into the current one: a read-only one only if the user agrees.
+    const std::string results = platform::EnsureTrailingSlash(service->GetCurrentDatasetFullPath());
+    const std::string tables = platform::EnsureTrailingSlash(CurrentDataFolderPath());
+    std::vector<std::string> written{results};
+    if (tables != results)
+        written.push_back(tables);
+    for (const std::string& path : written) {
+        bool cancel = false;
+        if (!path.empty() && service->IsLocked2(path, cancel, true) && cancel)
+            return;
+    }
+    service->ImportShowCmdResult(this, fromFolder);
 }
 
 void MainWindow::customEvent(QEvent* event)

@@ -22,6 +22,7 @@ void CShowCmdImport::Run(bool fromFolder, const std::string& dataFolder)
     splitter.setDataFolder(dataFolder);
     Import(job, splitter);
     ShowSummary(splitter);
+    ShowReadProblems(splitter);
     ShowWriteFailures(splitter);
 }
 
@@ -84,4 +85,11 @@ void CShowCmdImport::ShowWriteFailures(const SplitShowCmds& splitter) const
     const std::string text = splitter.getWriteFailures().Describe();
     if (!text.empty())
         platform::MessageBoxTW(text, platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, m_parent);
+}
+
+void CShowCmdImport::ShowReadProblems(const SplitShowCmds& splitter) const
+{
+    const std::string text = FormatLogReadProblems(splitter.getReadProblems());
+    if (!text.empty())
+        platform::AppMessageBox(text, platform::BoxButtons::Ok, platform::BoxIcon::Exclamation, m_parent);
 }

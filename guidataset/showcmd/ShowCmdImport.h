@@ -31,6 +31,9 @@ public:
     // The summary of what splitter imported; with L2 tables among it the user
     // may switch on the cached data for discovery and have the topology recalculated.
     void ShowSummary(SplitShowCmds& splitter) const;
+    // After the summary: the logs that splitter could not read to their end,
+    // and why. Nothing when every log was read.
+    void ShowReadProblems(const SplitShowCmds& splitter) const;
 
     // After the summary: what could not be written and why, when anything.
     void ShowWriteFailures(const SplitShowCmds& splitter) const;

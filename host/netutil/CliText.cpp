@@ -46,12 +46,19 @@ bool ParseQuad(std::string_view text, unsigned (*parts)[4])
 
 } // namespace
 
+char CliText::LineEnd(std::string_view text)
+{
+    // Text with LFs stops the search at its first line.
+    return text.find('\n') == std::string_view::npos && text.find('\r') != std::string_view::npos ? '\r' : '\n';
+}
+
 std::vector<std::string_view> CliText::SplitLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
+    const char lineEnd = LineEnd(text);
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
+        std::size_t end = text.find(lineEnd, start);
         const std::size_t next = (end == std::string_view::npos) ? text.size() : end + 1;
         if (end == std::string_view::npos)
             end = text.size();

@@ -9,7 +9,10 @@
 class CliText {
 public:
     // Lines split at LF; a CR before the LF (or a lone trailing CR) is dropped.
+    // Text without any LF is split at CR (captures whose lines end in CR alone).
     static std::vector<std::string_view> SplitLines(std::string_view text);
+    // The character that ends the lines of text: LF, or CR when text holds CRs but no LF.
+    static char LineEnd(std::string_view text);
     // Runs of non-blank bytes; every byte up to ' ' counts as blank.
     static std::vector<std::string_view> Tokens(std::string_view line);
     // The same into a caller's vector (cleared first), which keeps its capacity

@@ -329,13 +329,14 @@ bool RoutingTable::ParseCmdString(const std::string& output)
     // Every row comes from a line of its own and route lines are long, so
     // this bounds the rows of a real table; reserving it spares a big table
     // the copies of a growing vector, and noise of short lines reserves little.
-    const auto lines = static_cast<std::size_t>(std::count(output.begin(), output.end(), '\n'));
+    const char lineEnd = CliText::LineEnd(output);
+    const auto lines = static_cast<std::size_t>(std::count(output.begin(), output.end(), lineEnd));
     m_routes.reserve(std::min(lines, output.size() / 32) + 1);
     RouteParser parser(m_routes);
     // Lines as CliText::SplitLines cuts them, without holding them all.
     const std::string_view text(output);
     for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
+        std::size_t end = text.find(lineEnd, start);
         const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
         if (end == std::string_view::npos)
             end = text.size();

@@ -193,3 +193,42 @@ TEST(MainWindow, OpenInBrowserShowsTheCurrentDataFolderInTheMdiArea)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.MdiArea()->subWindowList().isEmpty());
 }
+
+// Import Show Command Results... into a locked DataFolder asks first, before
+// any file is chosen, and stops on No.
+TEST(MainWindow, ImportAsksBeforeWritingIntoALockedDataFolder)
+{
+    twtest::TempDir tmp;
+    const std::string project = tmp.Path() + "campus/";
+    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
+    ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/TheDataset.Desc",
+                              "<DatasetDesc><IsLocked>True</IsLocked></DatasetDesc>"));
+    workstation::ModuleLoader module;
+    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
+    workstation::MainWindow window(&module);
+    ASSERT_TRUE(window.OpenProject(project));
+    auto* importFiles = window.findChild<QAction*>("actionImportShowCommandFiles");
+    auto* importFolder = window.findChild<QAction*>("actionImportShowCommandFolder");
+    ASSERT_TRUE(importFiles && importFolder);
+
+    const std::string question =
+        "'Local default' is the read-only DataFolder. \nYou can use another DataFolder to save your data, \n"
+        "otherwise the data in 'Local default' will be overwritten.\nAre you sure to continue?";
+    twtest::ScriptedPrompter::MessageCheck exclamation;
+    exclamation.icon = platform::BoxIcon::Exclamation;
+    exclamation.buttons = platform::BoxButtons::YesNo;
+    {
+        twtest::ScriptedPrompter prompter;
+        prompter.ExpectMessage(question, platform::BoxAnswer::No, exclamation);
+        importFiles->trigger();
+        prompter.ExpectMessage(question, platform::BoxAnswer::No, exclamation);
+        importFolder->trigger();
+    }
+    {
+        // Yes goes on to the choice of logs (cancelled here).
+        twtest::ScriptedPrompter prompter;
+        prompter.ExpectMessage(question, platform::BoxAnswer::Yes, exclamation).ExpectFiles({});
+        importFiles->trigger();
+    }
+    window.CloseProject();
+}

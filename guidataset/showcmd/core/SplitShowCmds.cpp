@@ -29,6 +29,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <exception>
+#include <filesystem>
 #include <set>
 
 namespace {
@@ -163,14 +165,23 @@ bool SplitShowCmds::findShowCmd(char* line, std::string& command, int& code)
 
 int SplitShowCmds::splitFile(const std::string& path)
 {
+    long lineNumber = 0;
     try {
         RegistryAnswerMemo registryAnswers;
         // Everything this call writes is on disk, or among the write
         // failures, when it returns.
         WriteScope writing(*this);
         SessionLogReader reader;
-        if (!reader.Open(path))
+        switch (reader.Open(path)) {
+        case SessionLogReader::OpenResult::Opened:
+            break;
+        case SessionLogReader::OpenResult::NotAFile:
+            AddReadProblem(path, LogReadProblem::Kind::NotAFile, 0);
             return 0;
+        case SessionLogReader::OpenResult::CannotOpen:
+            AddReadProblem(path, LogReadProblem::Kind::CannotRead, 0, reader.Error());
+            return 0;
+        }
 
         int currentCode = -1;
         std::string device;
@@ -183,12 +194,17 @@ int SplitShowCmds::splitFile(const std::string& path)
         std::string foundCommand;
         for (;;) {
             const SessionLogReader::Line read = reader.ReadLine(buffer, kLineBufferSize);
+            ++lineNumber;
             line.assign(buffer, read.length);
             int foundCode = 6;
-            if (findShowCmd(buffer, foundCommand, foundCode)) {
+            char* name = buffer;
+            const bool found = read.loneCr
+                                   ? FindShowCmdBehindOverprint(buffer, read.length, name, foundCommand, foundCode)
+                                   : findShowCmd(buffer, foundCommand, foundCode);
+            if (found) {
                 ++recognised;
                 FinishPiece(currentCode, device, command, output);
-                device = CHostName::GetBackendHostName(std::string(buffer));
+                device = CHostName::GetBackendHostName(std::string(name));
                 if (line.find("(enable)") != std::string::npos) {
                     if (GlobalNetworkInfo* gni = GetCurrentGNI()) {
                         if (L2NetworkInfo* l2 = gni->getL2NetworkInfo()) {
@@ -203,13 +219,59 @@ int SplitShowCmds::splitFile(const std::string& path)
             }
             output += line;
             output += '\n';
-            if (read.last)
+            if (read.last) {
+                if (read.tooLong)
+                    AddReadProblem(path, LogReadProblem::Kind::LineTooLong, lineNumber);
                 break;
+            }
         }
+        if (reader.Error() != 0)
+            AddReadProblem(path,
+                           reader.ReadAnything() ? LogReadProblem::Kind::ReadFailed : LogReadProblem::Kind::CannotRead,
+                           lineNumber, reader.Error());
         FinishPiece(currentCode, device, command, output);
         return recognised;
-    } catch (...) {
+    } catch (const std::exception& e) {
+        AddReadProblem(path, LogReadProblem::Kind::Stopped, lineNumber, 0, e.what());
         return -1;
+    } catch (...) {
+        AddReadProblem(path, LogReadProblem::Kind::Stopped, lineNumber, 0, "unknown error");
+        return -1;
+    }
+}
+
+bool SplitShowCmds::FindShowCmdBehindOverprint(char* line, std::size_t length, char*& device,
+                                               std::string& command, int& code)
+{
+    // A terminal that overprints (a pager's "--More--" wiped with CR and
+    // blanks) shows what follows the last CR: a prompt there is what the user
+    // saw. CRs that end the line overprint nothing.
+    std::size_t end = length;
+    while (end > 0 && line[end - 1] == '\r')
+        line[--end] = '\0';
+    std::size_t visible = end;
+    while (visible > 0 && line[visible - 1] != '\r')
+        --visible;
+    if (visible > 0) {
+        const std::string shown(line + visible, end - visible);
+        if (findShowCmd(line + visible, command, code)) {
+            device = line + visible;
+            return true;
+        }
+        // No command there: the line is read as a whole, as any other line.
+        std::memcpy(line + visible, shown.data(), shown.size());
+    }
+    device = line;
+    return findShowCmd(line, command, code);
+}
+
+void SplitShowCmds::AddReadProblem(const std::string& path, LogReadProblem::Kind kind, long line, int error,
+                                   std::string detail)
+{
+    // Called while handling an error too: a report that cannot be kept is lost, not thrown.
+    try {
+        m_readProblems.push_back(LogReadProblem{path, kind, line, error, std::move(detail)});
+    } catch (...) {
     }
 }
 

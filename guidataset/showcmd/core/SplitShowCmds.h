@@ -5,6 +5,7 @@
 // known tables to the workstation's parsers, counting what was imported.
 // Counts only rise, so they sum over every splitFile call on one object.
 #include "guidataset/showcmd/core/ImportWriteFailures.h"
+#include "guidataset/showcmd/core/LogReadProblem.h"
 
 #include <set>
 #include <string>
@@ -24,11 +25,14 @@ public:
     void setDataFolder(const std::string& dataFolder);
     // Number of command lines recognised in the file (0 when it cannot be
     // opened), or -1 when the splitting or a parser raised an exception;
-    // pieces saved before that stay saved.
+    // pieces saved before that stay saved. A file not read to its end adds
+    // the reason to getReadProblems.
     int splitFile(const std::string& path);
     // askL2Flag: whether any CDP, MAC or ARP table came in, so the L2
     // topology is worth recalculating.
     std::string getStatString(bool& askL2Flag);
+    // The logs not read to their end, over every splitFile call, in call order.
+    const std::vector<LogReadProblem>& getReadProblems() const { return m_readProblems; }
 
     // The files that could not be written, over every splitFile call, and
     // whether writing stopped because the DataFolder is missing: then no
@@ -60,6 +64,7 @@ protected:
 private:
     // Text every command of the table starts with; a line without it holds none.
     std::string m_commonPrefix;
+    std::vector<LogReadProblem> m_readProblems;
 
     // Kind folders found or made during the current splitFile call.
     std::set<std::string> m_readyFolders;
@@ -84,6 +89,12 @@ private:
     // 0 when the kind folder is there (made inside the DataFolder if
     // missing), else why not (errno).
     int EnsureKindFolder(const std::string& kindFolder);
+    // findShowCmd on a line holding lone CRs: the visible text after the
+    // last one first, then the line as a whole.
+    bool FindShowCmdBehindOverprint(char* line, std::size_t length, char*& device, std::string& command,
+                                    int& code);
+    void AddReadProblem(const std::string& path, LogReadProblem::Kind kind, long line, int error = 0,
+                        std::string detail = {});
     void FinishPiece(int code, const std::string& device, const std::string& command,
                      const std::string& output);
     void InterfacePieceToDevice(const std::string& device, const std::string& output);

@@ -224,3 +224,61 @@ TEST_F(TwdataShowCommand, ExportRefusalsAreOneLineAndLeaveTheDiskAsItWas)
     EXPECT_EQ(run.out.rfind("1 result exported", 0), 0u) << run.out;
     EXPECT_FALSE(m_tmp.ReadFile("out/sw2.txt").empty());
 }
+
+TEST_F(TwdataShowCommand, ImportNamesTheLogsItCouldNotReadToTheEnd)
+{
+    ASSERT_EQ(On({"device", "add", "r1"}).status, 0);
+    ASSERT_TRUE(m_tmp.WriteFile("logs/a.log", "r1#show arp\r\n" + std::string(kArpOutput)));
+    ASSERT_TRUE(m_tmp.WriteFile("logs/b.log", "r1#show ip route\r\nC        10.1.1.0/24 is directly connected, Gi0/0\r\n" +
+                                                  std::string(2100, '=') + "\r\nr1#show arp\r\n"));
+
+    const Outcome import = On({"import-log", "--yes", File("logs"), "/proc/self/mem"});
+    EXPECT_EQ(import.status, 1);
+    EXPECT_EQ(import.out.rfind("1 route tables, 0 CDP tables, 0 MAC tables, 1 ARP tables", 0), 0u) << import.out;
+    EXPECT_NE(import.err.find(m_tmp / "logs/b.log" +
+                              ", line 3: longer than 2,047 characters; the rest of the file was not imported\n"),
+              std::string::npos)
+        << import.err;
+    EXPECT_NE(import.err.find("/proc/self/mem: cannot be read (Input/output error); nothing was imported from it\n"),
+              std::string::npos)
+        << import.err;
+}
+
+TEST_F(TwdataShowCommand, ImportGoesOnlyIntoTheCurrentDataFolderAndAsksBeforeALockedOne)
+{
+    ASSERT_EQ(On({"device", "add", "r1"}).status, 0);
+    ASSERT_EQ(On({"new", "Audit", "--locked"}).status, 0);
+    ASSERT_TRUE(m_tmp.WriteFile("r1.log", "r1#show arp\r\n" + std::string(kArpOutput)));
+    const std::string audit = m_tmp / "project/DataFolders/Audit/";
+    const std::string local = m_tmp / "project/DataFolders/Local default/";
+
+    // Its tables would go into the current DataFolder: refused, on one line.
+    Outcome run = On({"import-log", "--datafolder", "Audit", "--yes", File("r1.log")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Lines(run.err), 1) << run.err;
+    EXPECT_NE(run.err.find("--make-current"), std::string::npos) << run.err;
+
+    // Read-only: only a Yes writes into it, and only then does it become current.
+    const std::string question = "'Audit' is the read-only DataFolder. \nYou can use another DataFolder to save your "
+                                 "data, \notherwise the data in 'Audit' will be overwritten.\nAre you sure to continue?";
+    run = On({"import-log", "--datafolder", "Audit", "--make-current", File("r1.log")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind(question + "\n", 0), 0u) << run.err;
+    EXPECT_EQ(On({"current"}).out, "Local default\n");
+    EXPECT_FALSE(fs::exists(audit + "ShowCommand"));
+    EXPECT_FALSE(fs::exists(audit + "LiveArpTable"));
+
+    run = On({"import-log", "--datafolder", "Audit", "--make-current", "--yes", File("r1.log")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.rfind(question + " [y/N] y (--yes)\n", 0), 0u) << run.err;
+    EXPECT_EQ(On({"current"}).out, "Audit\n");
+    EXPECT_TRUE(fs::exists(audit + "LiveArpTable/r1.txt"));   // raw copy
+    EXPECT_TRUE(fs::exists(audit + "LiveArpTable/r1.oat"));   // parsed table
+    EXPECT_FALSE(fs::exists(local + "LiveArpTable"));
+
+    // The current DataFolder is asked about as well.
+    run = On({"import-log", File("r1.log")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind(question + "\n", 0), 0u) << run.err;
+    EXPECT_EQ(On({"import-log", "--make-current", File("r1.log")}).status, 2);
+}

@@ -327,3 +327,38 @@ TEST(ParserFixtureTest, NxosOutputsGiveTheExpectedRecords)
     ExpectF1(RunKind(CdpKind("show_cdp_neighbors_detail", "chassis_id"), "cisco_nxos"), 0.98);
     ExpectF1(RunKind(InterfaceKind("show_interface", "mac_address"), "cisco_nxos"), 0.98);
 }
+
+// Output whose lines end in CR alone gives each parser the table that the
+// same output with LF gives.
+TEST(ParserFixtureTest, CrOnlyOutputsGiveTheSameTables)
+{
+    const std::pair<Kind, std::string> kinds[] = {
+        {RouteKind("show_ip_route"), "cisco_ios"},
+        {ArpKind("show_ip_arp"), "cisco_nxos"},
+        {MacKind("show_mac-address-table", "destination_address", "destination_port"), "cisco_ios"},
+        {CdpKind("show_cdp_neighbors_detail", "neighbor_name"), "cisco_ios"},
+        {InterfaceKind("show_interfaces", "address"), "cisco_ios"},
+    };
+    for (const auto& [kind, platform] : kinds) {
+        int compared = 0;
+        for (const auto& file : fs::directory_iterator(kFixtures + platform + "/" + kind.folder)) {
+            if (file.path().extension() != ".raw")
+                continue;
+            SCOPED_TRACE(file.path().string());
+            std::string lf = twtest::ReadBytes(file.path().string());
+            lf.erase(std::remove(lf.begin(), lf.end(), '\r'), lf.end());
+            std::string cr = lf;
+            std::replace(cr.begin(), cr.end(), '\n', '\r');
+            twtest::TempDir lfFolder;
+            twtest::TempDir crFolder;
+            const std::string lfTable = kind.parse(lf, lfFolder.Path());
+            const std::string crTable = kind.parse(cr, crFolder.Path());
+            if (lfTable.empty())
+                continue;
+            ASSERT_FALSE(crTable.empty());
+            EXPECT_EQ(twtest::ReadBytes(crTable), twtest::ReadBytes(lfTable));
+            ++compared;
+        }
+        EXPECT_GT(compared, 0) << kind.folder;
+    }
+}

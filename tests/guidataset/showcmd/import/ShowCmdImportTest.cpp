@@ -225,6 +225,29 @@ TEST(ShowCmdImportTest, WhatCouldNotBeWrittenFollowsTheSummary)
     EXPECT_FALSE(std::filesystem::exists(dataFolder));
 }
 
+TEST(ShowCmdImportTest, LogsNotReadToTheirEndAreListedAfterTheSummary)
+{
+    TempDir dir;
+    ASSERT_TRUE(dir.WriteFile("one.log", "core-r1#show ip route\r\nS*    0.0.0.0/0 [1/0] via 10.0.0.2\r\n"));
+    ASSERT_TRUE(dir.WriteFile("long.log", "core-r1#show arp\r\n" + std::string(3000, 'x') + "\r\ncore-r1#show arp\r\n"));
+    const std::vector<std::string> logs{dir / "one.log", dir / "gone.log", dir / "long.log"};
+
+    const std::string summary =
+        "0 route tables, 0 CDP tables, 0 MAC tables, 0 ARP tables were imported successfully.";
+    ScriptedPrompter prompter;
+    prompter.ExpectFiles(logs)
+        .ExpectMessage(summary, BoxAnswer::Ok)
+        .ExpectMessage("Some logs were not imported completely:\n" + dir / "gone.log" +
+                           ": cannot be read (No such file or directory); nothing was imported from it\n" +
+                           dir / "long.log" +
+                           ", line 2: longer than 2,047 characters; the rest of the file was not imported",
+                       BoxAnswer::Ok, {BoxKind::Application, std::nullopt, BoxIcon::Exclamation, BoxButtons::Ok});
+    CommandRecorder parent;
+    ASSERT_TRUE(dir.MakeDir("Audit"));
+    CShowCmdImport(&parent).Run(false, dir / "Audit/");
+    EXPECT_EQ(prompter.PendingCount(), 0u);
+}
+
 TEST(ShowCmdImportTest, L2QuestionSetsTheCacheSettingAndPostsTheRecalculation)
 {
     TempDir dir;

@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -263,4 +267,140 @@ TEST(SplitShowCmds, CrLfLogStoresSameBytesAsLfLog)
         results.push_back(twtest::ReadBytes(e.path()));
     ASSERT_EQ(results.size(), 2u);
     EXPECT_TRUE(results[0] == "core-r1#show arp\r\n" || results[1] == "core-r1#show arp\r\n");
+}
+
+namespace {
+
+// A log of several blocks of the reader (pieces of every stored kind, with
+// text outside ASCII), LF-terminated; the variants below are made from it.
+std::string BigLog()
+{
+    // Begins with a command line, which a byte-order mark must not hide.
+    std::string log;
+    for (int i = 0; log.size() < 320 * 1024; ++i) {
+        log += "core-r1#show ip route\nS*    0.0.0.0/0 [1/0] via 10.0.0." + std::to_string(i % 250) + "\n";
+        log += "core-r1#show arp\nInternet  10.0.0.2  12  5254.0012.3402  ARPA  Gi0/0\n";
+        // Lines of odd lengths move the multi-byte characters across block boundaries.
+        log += "core-r1#show version\n";
+        for (int j = 0; j < 150; ++j)
+            log += std::string((i + j) % 7, '*') + " \xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80 line " + std::to_string(j) + "\n";
+    }
+    return log;
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+std::string Utf16(const std::string& utf8, const char* encoding)
+{
+    iconv_t cd = iconv_open(encoding, "UTF-8");
+    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    std::string out(utf8.size() * 4 + 4, '\0');
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    char* to = out.data();
+    std::size_t outLeft = out.size();
+    EXPECT_NE(iconv(cd, &in, &inLeft, &to, &outLeft), static_cast<std::size_t>(-1));
+    iconv_close(cd);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+// The files one log stores in a fresh project's DataFolder, and the count.
+std::pair<int, std::map<std::string, std::string>> Import(const std::string& bytes)
+{
+    Project project;
+    const std::string log = project.Dir() / "capture.log";
+    twtest::WriteBytes(log, bytes);
+    SplitShowCmds splitter;
+    splitter.setDataFolder(project.DataFolder());
+    const int lines = splitter.splitFile(log);
+    EXPECT_TRUE(splitter.getReadProblems().empty());
+    return {lines, StoredFiles(project.DataFolder())};
+}
+
+} // namespace
+
+TEST(SplitShowCmds, OtherLineEndsAndEncodingsStoreWhatTheLfLogStores)
+{
+    const std::string lf = BigLog();
+    const auto expected = Import(lf);
+    ASSERT_GT(expected.first, 200);
+    ASSERT_TRUE(expected.second.count("LiveArpTable/core-r1.txt"));
+    const std::pair<const char*, std::string> variants[] = {
+        {"CR LF", Replace(lf, "\n", "\r\n")},
+        {"CR alone", Replace(lf, "\n", "\r")},
+        {"UTF-8 mark", "\xEF\xBB\xBF" + lf},
+        {"UTF-16LE mark", "\xFF\xFE" + Utf16(Replace(lf, "\n", "\r\n"), "UTF-16LE")},
+        {"UTF-16BE mark", "\xFE\xFF" + Utf16(lf, "UTF-16BE")},
+        {"UTF-16LE", Utf16(lf, "UTF-16LE")},
+    };
+    for (const auto& [name, bytes] : variants) {
+        SCOPED_TRACE(name);
+        const auto got = Import(bytes);
+        EXPECT_EQ(got.first, expected.first);
+        EXPECT_TRUE(got.second == expected.second);
+    }
+}
+
+TEST(SplitShowCmds, PromptAfterAnOverprintIsRecognisedAndTheLineKeptAsCaptured)
+{
+    Project project;
+    const std::string log = project.Dir() / "paged.log";
+    const std::string paged = " --More-- \r          \rcore-r1#show arp";
+    twtest::WriteBytes(log, "core-r1#show ip route\r\r\nS*    0.0.0.0/0 [1/0] via 10.0.0.2\r\n" + paged +
+                                "\r\nInternet  10.0.0.2  12  5254.0012.3402  ARPA  Gi0/0\r\n"
+                                // No command after the CR: the line is read as a whole.
+                                "core-r1#show ip route\rtext\r\n"
+                                " --More-- \r   \r  10.0.0.0/8 is subnetted\r\n");
+    SplitShowCmds splitter;
+    splitter.setDataFolder(project.DataFolder());
+    EXPECT_EQ(splitter.splitFile(log), 3);
+    EXPECT_EQ(twtest::ReadBytes(project.DataFolder() + "LiveArpTable/core-r1.txt"),
+              paged + "\r\nInternet  10.0.0.2  12  5254.0012.3402  ARPA  Gi0/0\r\n");
+    EXPECT_EQ(twtest::ReadBytes(project.DataFolder() + "LiveRouteTable/core-r1.txt"),
+              "core-r1#show ip route\rtext\r\n --More-- \r   \r  10.0.0.0/8 is subnetted\r\n\r\n");
+    bool ask = false;
+    EXPECT_EQ(splitter.getStatString(ask).rfind("2 route tables, 0 CDP tables, 0 MAC tables, 1 ARP tables", 0), 0u);
+}
+
+TEST(SplitShowCmds, LogsNotReadToTheirEndAreReported)
+{
+    Project project;
+    const std::string dir = project.Dir().Path();
+    twtest::WriteBytes(dir + "/ok.log", "core-r1#show ip route\nS*    0.0.0.0/0 [1/0] via 10.0.0.2\n");
+    twtest::WriteBytes(dir + "/long.log", "core-r1#show ip route\nS 0.0.0.0/0\n" + std::string(2047, 'x') + "\n" +
+                                              std::string(2048, 'y') + "\ncore-r1#show arp\n");
+    ASSERT_EQ(::mkfifo((dir + "/pipe").c_str(), 0600), 0);
+
+    SplitShowCmds splitter;
+    splitter.setDataFolder(project.DataFolder());
+    EXPECT_EQ(splitter.splitFile(dir + "/ok.log"), 1);
+    EXPECT_TRUE(splitter.getReadProblems().empty());
+    EXPECT_EQ(FormatLogReadProblems(splitter.getReadProblems()), "");
+
+    EXPECT_EQ(splitter.splitFile(dir + "/long.log"), 1);
+    EXPECT_EQ(splitter.splitFile(dir + "/missing.log"), 0);
+    EXPECT_EQ(splitter.splitFile(dir + "/pipe"), 0);   // refused, not waited on
+    EXPECT_EQ(splitter.splitFile(dir), 0);
+
+    std::vector<std::string> lines;
+    for (const LogReadProblem& problem : splitter.getReadProblems())
+        lines.push_back(problem.Describe());
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         dir + "/long.log, line 4: longer than 2,047 characters; the rest of the file was not imported",
+                         dir + "/missing.log: cannot be read (No such file or directory); nothing was imported from it",
+                         dir + "/pipe: not a regular file; nothing was imported from it",
+                         dir + ": not a regular file; nothing was imported from it",
+                     }));
+    const std::string text = FormatLogReadProblems(splitter.getReadProblems());
+    EXPECT_EQ(text.substr(0, text.find('\n')), "Some logs were not imported completely:");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
+    // The pieces before the over-long line were stored as the splitter always did.
+    EXPECT_TRUE(fs::exists(project.DataFolder() + "LiveRouteTable/core-r1.txt"));
+    EXPECT_FALSE(fs::exists(project.DataFolder() + "LiveArpTable/core-r1.txt"));
 }
