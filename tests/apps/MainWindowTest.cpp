@@ -3,11 +3,14 @@
 #include "apps/workstation/ChooseDataFolderDialog.h"
 #include "apps/workstation/MainWindow.h"
 #include "apps/workstation/ModuleLoader.h"
+#include "apps/workstation/viewers/CConfigViewer.h"
+#include "apps/workstation/viewers/CTableViewer.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 #include "host/baseline/CBaseline.h"
+#include "host/netutil/TableFile.h"
 #include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
 
@@ -192,6 +195,63 @@ TEST(MainWindow, OpenInBrowserShowsTheCurrentDataFolderInTheMdiArea)
     window.CloseProject();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.MdiArea()->subWindowList().isEmpty());
+}
+
+template <typename Viewer>
+Viewer* OpenViewer(QMdiArea* area)
+{
+    for (QMdiSubWindow* window : area->subWindowList())
+        if (auto* viewer = qobject_cast<Viewer*>(window->widget()))
+            return viewer;
+    return nullptr;
+}
+
+// A double click in the browser reaches the workstation's own viewers: the
+// module's request travels through the host's dispatcher to a real window.
+TEST(MainWindow, BrowserRowsOpenInTheWorkstationsViewers)
+{
+    twtest::TempDir tmp;
+    const std::string project = tmp.Path() + "campus/";
+    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
+    const std::string dataFolder = project + "DataFolders/Local default/";
+    ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/LiveConfig/core-r1.config",
+                              "hostname core-r1\ninterface Gi0/0\n"));
+    ASSERT_TRUE(tmp.MakeDir("campus/DataFolders/Local default/LiveArpTable"));
+    ASSERT_TRUE(TableFile::Write(dataFolder + "LiveArpTable/core-r1.oat",
+                                 {"protocol", "address", "age", "mac", "type", "interface"},
+                                 {{"Internet", "10.0.0.2", "3", "0011.2233.4455", "ARPA", "Gi0/0"}}));
+    workstation::ModuleLoader module;
+    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
+    workstation::MainWindow window(&module);
+    window.show();
+    ASSERT_TRUE(window.OpenProject(project));
+    window.findChild<QAction*>("actionOpenInBrowser")->trigger();
+    ASSERT_FALSE(window.MdiArea()->subWindowList().isEmpty());
+    auto* tabs = platform::Control<QTabWidget>(window.MdiArea()->subWindowList().front(), 475);
+    ASSERT_NE(tabs, nullptr);
+
+    const auto doubleClickFirstRow = [&](int tab) {
+        tabs->setCurrentIndex(tab);
+        auto* list = platform::Control<QAbstractItemView>(tabs->widget(tab), 595);
+        ASSERT_TRUE(list && list->model()->rowCount() == 1);
+        const QModelIndex first = list->model()->index(0, 0);
+        list->setCurrentIndex(first);
+        emit list->doubleClicked(first);
+    };
+    doubleClickFirstRow(0);
+    auto* config = OpenViewer<workstation::CConfigViewer>(window.MdiArea());
+    ASSERT_NE(config, nullptr);
+    EXPECT_EQ(config->Path(), dataFolder + "LiveConfig/core-r1.config");
+
+    doubleClickFirstRow(2);   // "ARP Table"
+    auto* table = OpenViewer<workstation::CTableViewer>(window.MdiArea());
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->Path(), dataFolder + "LiveArpTable/core-r1.oat");
+    if (const char* dir = std::getenv("TW_SCREENSHOT_DIR")) {
+        window.MdiArea()->tileSubWindows();
+        window.grab().save(QString(dir) + "/browser-and-viewers.png");
+    }
+    window.CloseProject();
 }
 
 // Import Show Command Results... into a locked DataFolder asks first, before
