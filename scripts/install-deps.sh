@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the workstation need,
 # only when one is missing, so repeated runs cost nothing.
+# --fuzz adds clang and its libFuzzer runtime for the fuzz targets.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )
+[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
