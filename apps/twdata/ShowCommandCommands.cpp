@@ -51,7 +51,10 @@ std::vector<ResultName> ListResults(const std::string& folder, const std::string
         [&results](const platform::DirEntry& entry, int, std::intptr_t, void*) {
             ResultName result;
             result.file = entry.name;
-            if (CFileName::FromShowCommandResultFileName(entry.name, result.device, result.command, result.time))
+            // A stray file in the folder is no result: its "time" could sort
+            // after every real one and be served as the newest.
+            if (CFileName::FromShowCommandResultFileName(entry.name, result.device, result.command, result.time) &&
+                !result.device.empty() && CFileName::IsShowCommandTime(result.time))
                 results.push_back(std::move(result));
         },
         nullptr, 0, folder, filter, false);
@@ -290,7 +293,8 @@ int ShowCommandCommands::Export(const std::string& dataFolder, const std::string
         [&resultsOfDevice](const platform::DirEntry& entry, int, std::intptr_t, void*) {
             std::string device, command, time;
             CFileName::FromShowCommandResultFileName(entry.name, device, command, time);
-            ++resultsOfDevice[device];
+            if (!device.empty())   // the export passes over names without a device
+                ++resultsOfDevice[device];
         },
         nullptr, 0, source, {}, false);
     if (resultsOfDevice.empty()) {

@@ -263,3 +263,9 @@ std::string CFileName::LaterShowCommandResultFileName(const std::string& name)
     }
     return name.substr(0, last + 1) + FormatWallMillis(wall) + name.substr(timeEnd);
 }
+
+bool CFileName::IsShowCommandTime(const std::string& text)
+{
+    std::int64_t wall = 0;
+    return ParseWallMillis(text, wall);
+}

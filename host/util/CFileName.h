@@ -44,4 +44,6 @@ public:
 
     // The time text of an instant, in the form names carry.
     static std::string ToShowCommandTime(std::chrono::system_clock::time_point when);
+    // True for a time text of that form only ("2026-12-06 18-33-45.760").
+    static bool IsShowCommandTime(const std::string& text);
 };

@@ -112,10 +112,13 @@ int ExportShowCommandResults(const std::string& targetFolder, const std::string&
     const std::string separator(kShowCommandNoteSeparator);
 
     ExportFiles files;
-    const int listed = EnumShowCommandResults(
+    int exported = 0;
+    EnumShowCommandResults(
         [&](const platform::DirEntry& entry, int, std::intptr_t, void*) {
             std::string device, command, time;
             CFileName::FromShowCommandResultFileName(entry.name, device, command, time);
+            if (device.empty())
+                return;   // a name that begins with '$' names no device: it would export to a hidden ".txt"
             std::string content;
             TWDataSet::GetFileContent(source + entry.name, content);
             StlHelper::replaceString(content, separator, "NOTE here:");
@@ -134,8 +137,9 @@ int ExportShowCommandResults(const std::string& targetFolder, const std::string&
             // The device names the file, so it is encoded like a result name:
             // a device such as "../x" cannot write outside the chosen folder.
             files.Append(target + CFileName::ToSysFileName(device) + ".txt", block);
+            ++exported;
         },
         nullptr, 0, sourceFolder, filter, false);
     files.Commit();
-    return listed < 0 ? 0 : listed;
+    return exported;
 }

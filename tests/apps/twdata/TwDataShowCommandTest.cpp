@@ -134,6 +134,11 @@ TEST_F(TwdataShowCommand, ImportedLogIsListedAndShown)
     const Outcome noted = On({"show-result", "r1", "show arp", "2001-01-01 00-00-00.000"});
     EXPECT_EQ(noted.out, "old table\nNOTE:\nchecked by noc\n");
     EXPECT_EQ(On({"results", "--datafolder", "Nowhere"}).status, 1);
+
+    // Stray files that are no result names are neither the newest nor listed.
+    ASSERT_TRUE(m_tmp.WriteFile("project/DataFolders/Local default/ShowCommand/r1$show arp$zzz.txt", "stray"));
+    EXPECT_EQ(On({"show-result", "r1", "show arp"}).out, shown.out);
+    EXPECT_EQ(On({"results"}).out.find("zzz"), std::string::npos);
 }
 
 TEST_F(TwdataShowCommand, ParsePrintsTheTableOrFails)
@@ -173,6 +178,9 @@ TEST_F(TwdataShowCommand, ExportMergesEveryResultIntoItsDevicesFile)
         nullptr, 0, ResultFolder(), "", false);
     ASSERT_EQ(results, 4);
 
+    // A name without a device exports nowhere: no hidden ".txt".
+    ASSERT_TRUE(m_tmp.WriteFile("project/DataFolders/Local default/ShowCommand/$show arp$2001-01-02 00-00-00.000.txt",
+                                "no device"));
     for (int run = 0; run < 2; ++run) {   // a second run replaces, never appends
         const Outcome exported = On({"export", File("out")});
         ASSERT_EQ(exported.status, 0) << exported.err;
