@@ -5,6 +5,8 @@
 #   bench/fuzz/run_fuzz.sh BUILD_DIR [SECONDS]   (default 60)
 set -u
 build=${1:?build folder of a -DTW_FUZZ=ON clang configure}
+# Absolute: each target runs from its own artifacts folder.
+build=$(cd "$build" && pwd) || exit 2
 seconds=${2:-60}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 fixtures=$source_dir/tests/host/parsers/ntc
