@@ -343,6 +343,10 @@ private:
     {
         if (m_state.destination != Destination::Text)
             return;
+        // Of the control characters only paragraph ends and tabs belong in a
+        // result's text; a \u0 or a stray control byte would corrupt it.
+        if ((cp < 0x20 && cp != '\n' && cp != '\t') || cp == 0x7F)
+            return;
         FlushBytes();
         std::vector<RtfRun>& runs = m_text.runs;
         if (cp == '\n' && !runs.empty()) {

@@ -172,6 +172,10 @@ TEST(RtfText, RefusesWhatIsNotWholeRtf)
     refused("{\\rtf1 a\\", cutShort);
     refused("{\\rtf1 a\\'4", cutShort);
     refused("{\\rtf1 {\\bin2000 xx}}", cutShort);
+    // Control characters other than paragraph ends and tabs never reach the text.
+    const richtext::RtfReadResult controls = richtext::ReadRtf("{\\rtf1 a\\u0?\x01\\'07\\u127?b\\tab c\\line d}");
+    ASSERT_TRUE(controls.ok) << controls.error;
+    EXPECT_EQ(Describe(controls.text), "[ab\tc\nd|]");
     refused("{\\rtf1 a\\'zz}", "The RTF text is damaged: \\' is not followed by two hexadecimal digits.");
     refused(std::string("{\\rtf1 a\0b}", 11), "The RTF text is damaged: it holds binary data where text belongs.");
     refused("{\\rtf1 \\" + std::string(40, 'x') + " a}", "The RTF text is damaged: a control word is longer than RTF allows.");
