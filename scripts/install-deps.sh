@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   libpugixml-dev libsimpleini-dev libcli11-dev
   libdtl-dev
+  unrtf                # an independent RTF reader for the rich-text tests
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )

@@ -1,5 +1,6 @@
 #include "host/guiutil/CDovrelRtbFileRenameDlg.h"
 
+#include "host/guiutil/DialogButtons.h"
 #include "host/util/CTWRTPath.h"
 #include "platform/core/Paths.h"
 #include "platform/core/Prompter.h"
@@ -9,7 +10,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -48,11 +48,7 @@ CDovrelRtbFileRenameDlg::CDovrelRtbFileRenameDlg(QWidget* parent) : QDialog(pare
     form->addRow(m_qualifierCaption, m_qualifierLabel);
     form->addRow(QStringLiteral("Table name:"), m_nameEdit);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    platform::SetControlId(buttons->button(QDialogButtonBox::Ok), kIdOk);
-    platform::SetControlId(buttons->button(QDialogButtonBox::Cancel), kIdCancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = guiutil::MakeOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

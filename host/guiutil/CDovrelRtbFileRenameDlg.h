@@ -3,6 +3,8 @@
 // name. The user edits the table name; on OK the dialog checks the name, asks
 // before it replaces an existing table, and moves or copies the file (whole,
 // or not at all). Failures are shown and the dialog stays open.
+#include "host/guiutil/DialogButtons.h"
+
 #include <QDialog>
 
 #include <string>
@@ -17,8 +19,8 @@ public:
     static constexpr int kIdcHostName = 3761;    // read-only: the device
     static constexpr int kIdcQualifier = 3762;   // read-only: the qualifier, when there is one
     static constexpr int kIdcTableName = 3763;   // the table name the user edits
-    static constexpr int kIdOk = 1;
-    static constexpr int kIdCancel = 2;
+    static constexpr int kIdOk = guiutil::kIdOk;
+    static constexpr int kIdCancel = guiutil::kIdCancel;
 
     enum Mode { kRename = 0, kSaveAs = 1 };
 
