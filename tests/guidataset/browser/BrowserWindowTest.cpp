@@ -124,7 +124,7 @@ TEST_F(BrowserWindow, OpensOnceWithSixTabsAndOpeningAgainReplacesThem)
               "There are 3 Configuration Files  ");
     EXPECT_EQ(Control<QLabel>(Form(4), ids::kIdcDatafolderStatus)->text().toStdString(), "There is 0 CDP Table  ");
     EXPECT_EQ(Control<QLabel>(Form(5), ids::kIdcDatafolderStatus)->text().toStdString(),
-              "Show-command results are not listed in this window yet.");
+              "There is 0 Show Command  ");
     // The first row is selected, so View and Compare act at once.
     EXPECT_EQ(Form(0)->Model()->GetSelectedRows(), std::vector<int>{0});
     EXPECT_TRUE(Control<QPushButton>(Form(0), ids::kIdcDatafolderCompare)->isEnabled());
