@@ -188,7 +188,11 @@ int DataFolderCommands::Files(const std::string& kind, const std::string& dataFo
     const BrowserPageListing page = ListBrowserPage(listing->kind, name, path, filter);
     if (page.hasPage) {
         m_out << page.text;
-        if (page.unnamedFiles > 0)
+        if (page.unnamedFiles > 0 && listing->kind == kKindShowCommand)
+            m_err << "twdata: " << page.unnamedFiles << (page.unnamedFiles == 1 ? " file is" : " files are")
+                  << " not named as a show-command result (<device>$<command>$<time>.txt): listed with an "
+                     "empty Execution Time.\n";
+        else if (page.unnamedFiles > 0)
             m_err << "twdata: " << page.unnamedFiles << (page.unnamedFiles == 1 ? " file is" : " files are")
                   << " not named as a table (<host>, <host>$<qualifier> or <host>$<name>$<qualifier>): "
                      "listed with the file name as Hostname and an empty Name.\n";
@@ -198,7 +202,7 @@ int DataFolderCommands::Files(const std::string& kind, const std::string& dataFo
         }
         return kExitDone;
     }
-    // Kinds without a browser page yet (the show-command results): their files.
+    // Kinds without a browser page of their own: their files.
     std::vector<platform::DirEntry> entries;
     ListDataKindFiles(entries, DataKindFolder(listing->kind, path), listing->listKind, filter);
     for (const auto& entry : entries)

@@ -187,11 +187,8 @@ void CTWDatafolderView::ShowContent(const DatafolderDataDisplayContent& content)
     m_model->SetRowIcon(CBrowserIcons::TabIcon(pageId));
 
     CSubDatasetBase* page = Page();
-    if (!page) {
-        if (pageId == kKindShowCommand)
-            m_status->setText(QStringLiteral("Show-command results are not listed in this window yet."));
+    if (!page)
         return;
-    }
     page->SetListCtrl(m_model, false);
     int layoutId = 0;
     bool flag = false;

@@ -2,9 +2,12 @@
 
 #include "guidataset/browser/CSubDatasetConfigFile.h"
 #include "guidataset/browser/CSubDatasetIpAccount.h"
+#include "guidataset/browser/CSubDatasetLiveCommand.h"
+#include "guidataset/browser/CSubDatasetLiveCommandDevice.h"
 #include "guidataset/browser/CSubDatasetMonitor.h"
 #include "guidataset/browser/CSubDatasetNormal.h"
 #include "guidataset/browser/CSubDatasetRtSummary.h"
+#include "guidataset/browser/CSubDatasetShowCommands.h"
 #include "guidataset/browser/CSubDatasetXTable.h"
 #include "guidataset/browser/core/PageTable.h"
 
@@ -19,10 +22,9 @@ std::unique_ptr<CSubDatasetBase> MakePage(PageClass pageClass)
     case PageClass::RtSummary: return std::make_unique<CSubDatasetRtSummary>();
     case PageClass::Monitor: return std::make_unique<CSubDatasetMonitor>();
     case PageClass::IpAccount: return std::make_unique<CSubDatasetIpAccount>();
-    // The show-command pages come with the show-command browser.
-    case PageClass::ShowCommands:
-    case PageClass::LiveCommand:
-    case PageClass::LiveCommandDevice:
+    case PageClass::ShowCommands: return std::make_unique<CSubDatasetShowCommands>();
+    case PageClass::LiveCommand: return std::make_unique<CSubDatasetLiveCommand>();
+    case PageClass::LiveCommandDevice: return std::make_unique<CSubDatasetLiveCommandDevice>();
     case PageClass::None: return nullptr;
     }
     return nullptr;

@@ -20,8 +20,7 @@ public:
 
     // The page of the id (20 is served by 26's), made on the first request with
     // the provider's tree and selection and kept as long as the provider. Null
-    // for ids without a page: 19, 32, ids outside 16..36, and the
-    // show-command pages 34, 35 and 36, which are not built yet.
+    // for ids without a page: 19, 32 and ids outside 16..36.
     CSubDatasetBase* GetPage(int pageId);
 
     IDatafolderTree* GetTree() const { return m_tree; }

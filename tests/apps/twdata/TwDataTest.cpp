@@ -150,8 +150,15 @@ TEST_F(TwdataProject, FilesPrintTheBrowsersRowsOfAKind)
     const Outcome all = On({"files", "liveconfig"});
     EXPECT_NE(all.out.find("\nsw2\t"), std::string::npos);
     EXPECT_EQ(all.out.find("notes"), std::string::npos);
-    // Show-command results have no browser page yet: their files are listed.
-    EXPECT_EQ(On({"files", "ShowCommand", "--filter", "RT"}).out.find("rtAB1$show ip route$20240101.txt\t"), 0u);
+    // Show-command results as their page shows them; the device part is matched as written.
+    EXPECT_EQ(On({"files", "ShowCommand", "--filter", "AB"}).out,
+              "Hostname\tShow Command\tExecution Time\nrtAB1\tshow ip route\t20240101\n");
+    EXPECT_EQ(On({"files", "ShowCommand", "--filter", "ab"}).out, "Hostname\tShow Command\tExecution Time\n");
+    ASSERT_TRUE(m_tmp.WriteFile("project/DataFolders/Local default/ShowCommand/readme.txt", "e"));
+    const Outcome named = On({"files", "ShowCommand"});
+    EXPECT_NE(named.out.find("\nreadme\t\t\n"), std::string::npos);
+    EXPECT_EQ(named.err, "twdata: 1 file is not named as a show-command result (<device>$<command>$<time>.txt): "
+                         "listed with an empty Execution Time.\n");
 
     EXPECT_EQ(On({"files", "NoSuchKind"}).status, 2);
     EXPECT_EQ(On({"files", "19"}).status, 2);

@@ -15,13 +15,18 @@
 #include "guidataset/browser/core/DroppedFiles.h"
 #include "guidataset/dataset/GuiDatasetCenterImpl.h"
 #include "guidataset/dataset/core/DatasetLockFlag.h"
+#include "guidataset/resources/CompareShowCommandDlgIds.h"
 #include "guidataset/resources/DatafolderBrowserIds.h"
+#include "host/util/CFileName.h"
 #include "platform/qt/ControlId.h"
 #include "platform/qt/Profile.h"
+#include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QFocusEvent>
 #include <QLabel>
@@ -124,7 +129,7 @@ TEST_F(BrowserWindow, OpensOnceWithSixTabsAndOpeningAgainReplacesThem)
               "There are 3 Configuration Files  ");
     EXPECT_EQ(Control<QLabel>(Form(4), ids::kIdcDatafolderStatus)->text().toStdString(), "There is 0 CDP Table  ");
     EXPECT_EQ(Control<QLabel>(Form(5), ids::kIdcDatafolderStatus)->text().toStdString(),
-              "Show-command results are not listed in this window yet.");
+              "There is 0 Show Command  ");
     // The first row is selected, so View and Compare act at once.
     EXPECT_EQ(Form(0)->Model()->GetSelectedRows(), std::vector<int>{0});
     EXPECT_TRUE(Control<QPushButton>(Form(0), ids::kIdcDatafolderCompare)->isEnabled());
@@ -341,4 +346,32 @@ TEST_F(BrowserWindow, DraggedRowsCarryTheirFilesAsUrlsAndAsAPathBlock)
     // Dropping the rows back on their own tab copies nothing and asks nothing.
     DropOn(*form, *data);
     EXPECT_EQ(form->Model()->GetItemCount(), 3);
+}
+
+TEST_F(BrowserWindow, TheShowCommandTabListsResultsAndItsCompareButtonOpensTheCompareDialog)
+{
+    const std::string older = CFileName::ToShowCommandResultFileName("core-r1", "show ip route", "2024-05-01 10-00-00.000", "txt");
+    const std::string newer = CFileName::ToShowCommandResultFileName("core-r1", "show ip route", "2024-05-02 10-00-00.000", "txt");
+    Put("ShowCommand/" + older, "route A\r\n");
+    Put("ShowCommand/" + newer, "route B\r\n");
+    Open();
+    CTWDatafolderView* form = Form(5);
+    QAbstractItemModelTester tester(form->Model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(form->Model()->headerData(1, Qt::Horizontal).toString().toStdString(), "Show Command");
+    EXPECT_THAT(Hosts(*form), ElementsAre("core-r1", "core-r1"));
+    EXPECT_EQ(Control<QLabel>(form, ids::kIdcDatafolderStatus)->text().toStdString(), "There are 2 Show Commands  ");
+
+    // Row 0 is selected on opening; Compare offers its two executions.
+    twtest::ModalDriver driver;
+    std::vector<std::string> executions;
+    driver.Expect([&](QDialog& dialog) {
+        auto* list = platform::Control<QComboBox>(&dialog, kIdcCompareShowCommandSecondExecution);
+        for (int i = 0; list && i < list->count(); ++i)
+            executions.push_back(list->itemText(i).toStdString());
+        return int(QDialog::Rejected);
+    });
+    ASSERT_TRUE(Control<QPushButton>(form, ids::kIdcDatafolderCompare)->isEnabled());
+    QTest::mouseClick(Control<QPushButton>(form, ids::kIdcDatafolderCompare), Qt::LeftButton);
+    EXPECT_THAT(driver.Titles(), ElementsAre("Compare show command"));
+    EXPECT_THAT(executions, UnorderedElementsAre("2024-05-01 10-00-00.000", "2024-05-02 10-00-00.000"));
 }

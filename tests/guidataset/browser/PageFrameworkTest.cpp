@@ -6,6 +6,9 @@
 #include "guidataset/browser/BrowserCommands.h"
 #include "guidataset/browser/CSubDatasetConfigFile.h"
 #include "guidataset/browser/CSubDatasetIpAccount.h"
+#include "guidataset/browser/CSubDatasetLiveCommand.h"
+#include "guidataset/browser/CSubDatasetLiveCommandDevice.h"
+#include "guidataset/browser/CSubDatasetShowCommands.h"
 #include "guidataset/browser/CSubDatasetMonitor.h"
 #include "guidataset/browser/CSubDatasetRtSummary.h"
 #include "guidataset/browser/CSubDatasetXTable.h"
@@ -54,7 +57,10 @@ TEST_F(PageFramework, ProviderMakesOnePagePerIdAndNoneForIdsWithoutAPage)
     EXPECT_EQ(provider.GetPage(20), provider.GetPage(26));
     EXPECT_EQ(provider.GetPage(17), provider.GetPage(17));
     EXPECT_NE(provider.GetPage(17), provider.GetPage(22));
-    for (int id : {0, 15, 19, 32, 34, 35, 36, 37, -1})
+    EXPECT_NE(dynamic_cast<CSubDatasetShowCommands*>(provider.GetPage(36)), nullptr);
+    EXPECT_NE(dynamic_cast<CSubDatasetLiveCommand*>(provider.GetPage(34)), nullptr);
+    EXPECT_NE(dynamic_cast<CSubDatasetLiveCommandDevice*>(provider.GetPage(35)), nullptr);
+    for (int id : {0, 15, 19, 32, 37, -1})
         EXPECT_EQ(provider.GetPage(id), nullptr) << id;
     // A page knows the provider's tree and selection from the start.
     EXPECT_EQ(provider.GetPage(27)->GetTree(), &tree);
