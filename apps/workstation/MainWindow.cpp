@@ -4,7 +4,7 @@
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CHostViewers.h"
 
-#include "guidataset/browser/CMultiDocTemplate.h"
+#include "platform/qt/CMultiDocTemplate.h"
 #include "host/adaptor/DatafolderDataDisplayContent.h"
 #include "host/adaptor/GuiDatasetCenter.h"
 #include "host/baseline/CBaseline.h"

@@ -3,7 +3,7 @@
 #include "guidataset/browser/CDatafolderChildFrame.h"
 #include "guidataset/browser/CDatafolderDoc.h"
 #include "guidataset/browser/CDatafolderTabView.h"
-#include "guidataset/browser/CMultiDocTemplate.h"
+#include "platform/qt/CMultiDocTemplate.h"
 #include "guidataset/browser/SubDatasetProvider.h"
 #include "guidataset/browser/core/BrowserRows.h"
 #include "guidataset/browser/core/CDatafolderTreeItems.h"

@@ -9,7 +9,7 @@
 #include "guidataset/browser/CDatafolderFileList.h"
 #include "guidataset/browser/CDatafolderListModel.h"
 #include "guidataset/browser/CDatafolderTabView.h"
-#include "guidataset/browser/CMultiDocTemplate.h"
+#include "platform/qt/CMultiDocTemplate.h"
 #include "guidataset/browser/CTWDatafolderTabControl.h"
 #include "guidataset/browser/CTWDatafolderView.h"
 #include "guidataset/browser/core/DroppedFiles.h"

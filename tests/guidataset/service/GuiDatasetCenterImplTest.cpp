@@ -1,6 +1,6 @@
 // The DataFolder service on a real temporary project: every change goes out as
 // an event and comes back through the service's own subscriber to the pickers.
-#include "guidataset/browser/CMultiDocTemplate.h"
+#include "platform/qt/CMultiDocTemplate.h"
 #include "guidataset/dataset/CDatasetComboBox.h"
 #include "guidataset/dataset/CXTPDataSetComboBox.h"
 #include "guidataset/dataset/GuiDatasetCenterImpl.h"

@@ -1,4 +1,4 @@
-#include "guidataset/browser/CMultiDocTemplate.h"
+#include "platform/qt/CMultiDocTemplate.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

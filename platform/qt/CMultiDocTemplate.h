@@ -2,8 +2,8 @@
 // The document template of an MDI window kind: it knows how to make the
 // window's document, frame and view, and makes frames inside the MDI area
 // the host hands it. The host registers the template it is given and owns it
-// (as a child QObject); it calls only the virtual operations, so it needs no
-// link to the module that made the template.
+// (as a child QObject). It lives in the platform layer, which both the host
+// and the module link, so the host can use it without linking the module.
 #include <QObject>
 
 #include <functional>
