@@ -202,9 +202,14 @@ TEST_F(TwdataImportWrite, KilledImportsLeaveWholeFilesOnly)
     while (!complete.waitForFinished(1))
         if (firstResult == Clock::duration{} && !Names(Results()).empty())
             firstResult = Clock::now() - start;
-    std::uniform_int_distribution<long long> delay(
-        std::chrono::duration_cast<std::chrono::microseconds>(firstResult).count(),
-        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count());
+    // Every other kill falls when that import has written a random number of
+    // its results; the others fall after its first result, anywhere within the
+    // writing the watched import took, tables (written last) included.
+    // Process start-up varies too much on a busy machine to aim from the start.
+    const long long writing =
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start - firstResult).count();
+    std::uniform_int_distribution<std::size_t> written(1, pieces.size() - 1);
+    std::uniform_int_distribution<long long> late(0, std::max(writing, 1LL));
     ASSERT_EQ(Names(Results()).size(), pieces.size());
     const std::map<std::string, std::string> newTables = Tables(DataFolder());
     ASSERT_EQ(oldTables.size(), newTables.size());
@@ -219,7 +224,12 @@ TEST_F(TwdataImportWrite, KilledImportsLeaveWholeFilesOnly)
             ASSERT_TRUE(twtest::WriteBytes(DataFolder() + table, bytes));
         QProcess import;
         Start(import, "big.log");
-        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        const std::size_t wanted = checked.size() + (run % 2 ? 1 : written(random));
+        for (const Clock::time_point give = Clock::now() + std::chrono::seconds(10);
+             Names(Results()).size() < wanted && Clock::now() < give;)
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        if (run % 2)
+            std::this_thread::sleep_for(std::chrono::microseconds(late(random)));
         ::kill(static_cast<pid_t>(import.processId()), SIGKILL);
         ASSERT_TRUE(import.waitForFinished(10000));
 
