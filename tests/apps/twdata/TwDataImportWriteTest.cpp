@@ -112,6 +112,27 @@ std::map<std::string, std::string> Tables(const std::string& dataFolder)
     return tables;
 }
 
+// Stops the process and waits until it is stopped; false when it has ended.
+bool StopProcess(pid_t pid)
+{
+    if (::kill(pid, SIGSTOP) != 0)
+        return false;
+    const std::string stat = "/proc/" + std::to_string(pid) + "/stat";
+    for (int tries = 0; tries < 100000; ++tries) {
+        const std::string text = twtest::ReadBytes(stat);
+        const std::size_t close = text.rfind(')');
+        if (close == std::string::npos || close + 2 >= text.size())
+            return false;
+        const char state = text[close + 2];
+        if (state == 'T' || state == 't')
+            return true;
+        if (state == 'Z' || state == 'X')
+            return false;
+        std::this_thread::yield();
+    }
+    return false;
+}
+
 } // namespace
 
 TEST_F(TwdataImportWrite, ImportsAtTheSameTimeKeepEveryResult)
@@ -209,6 +230,7 @@ TEST_F(TwdataImportWrite, KilledImportsLeaveWholeFilesOnly)
     const long long writing =
         std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start - firstResult).count();
     std::uniform_int_distribution<std::size_t> written(1, pieces.size() - 1);
+    std::uniform_int_distribution<int> slice(100, 1500);
     std::uniform_int_distribution<long long> late(0, std::max(writing, 1LL));
     ASSERT_EQ(Names(Results()).size(), pieces.size());
     const std::map<std::string, std::string> newTables = Tables(DataFolder());
@@ -224,13 +246,24 @@ TEST_F(TwdataImportWrite, KilledImportsLeaveWholeFilesOnly)
             ASSERT_TRUE(twtest::WriteBytes(DataFolder() + table, bytes));
         QProcess import;
         Start(import, "big.log");
-        const std::size_t wanted = checked.size() + (run % 2 ? 1 : written(random));
-        for (const Clock::time_point give = Clock::now() + std::chrono::seconds(10);
-             Names(Results()).size() < wanted && Clock::now() < give;)
-            std::this_thread::sleep_for(std::chrono::microseconds(100));
-        if (run % 2)
+        const pid_t pid = static_cast<pid_t>(import.processId());
+        if (run % 2) {
+            for (const Clock::time_point give = Clock::now() + std::chrono::seconds(10);
+                 Names(Results()).size() <= checked.size() && Clock::now() < give;)
+                std::this_thread::sleep_for(std::chrono::microseconds(100));
             std::this_thread::sleep_for(std::chrono::microseconds(late(random)));
-        ::kill(static_cast<pid_t>(import.processId()), SIGKILL);
+        } else {
+            // In short slices, stopped while its results are counted: however
+            // fast this machine writes them, the kill follows the chosen count.
+            const std::size_t wanted = checked.size() + written(random);
+            for (const Clock::time_point give = Clock::now() + std::chrono::seconds(20); Clock::now() < give;) {
+                std::this_thread::sleep_for(std::chrono::microseconds(slice(random)));
+                if (!StopProcess(pid) || Names(Results()).size() >= wanted)
+                    break;
+                ::kill(pid, SIGCONT);
+            }
+        }
+        ::kill(pid, SIGKILL);
         ASSERT_TRUE(import.waitForFinished(10000));
 
         std::size_t added = 0;
