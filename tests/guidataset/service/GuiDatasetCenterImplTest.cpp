@@ -428,6 +428,7 @@ TEST_F(DatasetServiceTest, ALinkWhoseDiskIsAwayKeepsItsPlaceAndItsRecord)
 
     ASSERT_TRUE(CBaseline::Open(temp / "project"));   // reopened while the disk is away
     network = CBaseline::Instance();
+    fileSystem = network->GetFileSystem();   // the old project's went with it
     const int index = bar.FindDataSet(far.c_str());
     ASSERT_GE(index, 0);
     EXPECT_EQ(bar.itemData(index, Qt::ToolTipRole).toString().toStdString(),
