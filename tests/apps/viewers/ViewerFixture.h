@@ -13,7 +13,7 @@
 #include "host/baseline/CBaseline.h"
 #include "host/util/MessageDispatcher.h"
 #include "host/util/TWFileSystem.h"
-#include "platform/qt/StartProcess.h"
+#include "support/RecordingProcessStarter.h"
 
 #include <gtest/gtest.h>
 
@@ -26,21 +26,7 @@
 
 namespace twtest {
 
-class RecordingStarter final : public platform::ProcessStarter {
-public:
-    RecordingStarter() : m_previous(platform::InstallProcessStarter(this)) {}
-    ~RecordingStarter() override { platform::InstallProcessStarter(m_previous); }
-    bool Start(const std::string& commandLine) override
-    {
-        commandLines.push_back(commandLine);
-        return answer;
-    }
-    std::vector<std::string> commandLines;
-    bool answer = true;
-
-private:
-    platform::ProcessStarter* m_previous;
-};
+using RecordingStarter = RecordingProcessStarter;
 
 class ViewerFixture : public ::testing::Test {
 protected:

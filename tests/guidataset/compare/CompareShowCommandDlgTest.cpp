@@ -10,7 +10,7 @@
 #include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
 #include "platform/qt/RunModal.h"
-#include "platform/qt/StartProcess.h"
+#include "support/RecordingProcessStarter.h"
 #include "support/ModalDriver.h"
 #include "support/ScopedProfile.h"
 #include "support/ScriptedPrompter.h"
@@ -30,21 +30,6 @@ using twtest::ModalDriver;
 using twtest::ScriptedPrompter;
 
 namespace {
-
-class RecordingStarter final : public platform::ProcessStarter {
-public:
-    RecordingStarter() : m_previous(platform::InstallProcessStarter(this)) {}
-    ~RecordingStarter() override { platform::InstallProcessStarter(m_previous); }
-    bool Start(const std::string& commandLine) override
-    {
-        lines.push_back(commandLine);
-        return false;   // a viewer that cannot start is not reported
-    }
-    std::vector<std::string> lines;
-
-private:
-    platform::ProcessStarter* m_previous;
-};
 
 constexpr const char* kRoute = "show ip route";
 constexpr const char* kVersion = "show version";
@@ -129,7 +114,7 @@ protected:
     twtest::TempDir temp;
     twtest::ScopedProfile profile;
     std::string project;
-    RecordingStarter starter;
+    twtest::RecordingProcessStarter starter{false};   // a viewer that cannot start is not reported
 };
 
 } // namespace
@@ -157,7 +142,7 @@ TEST_F(CompareShowCommand, BothSidesOfferEachCommandOnceAndEveryExecution)
         EXPECT_THAT(Items(dialog, kIdcCompareShowCommandSecondExecution), ElementsAre("2024-05-01 10-00-01.000"));
         EXPECT_EQ(Items(dialog, kIdcCompareShowCommandFirstExecution).size(), 3u);
     });
-    EXPECT_TRUE(starter.lines.empty());
+    EXPECT_TRUE(starter.commandLines.empty());
 }
 
 TEST_F(CompareShowCommand, TwoDifferentResultsGoToTheViewerFirstSideFirstAndTheDialogStays)
@@ -173,7 +158,7 @@ TEST_F(CompareShowCommand, TwoDifferentResultsGoToTheViewerFirstSideFirstAndTheD
     });
     const std::string expected = "\"TarnwickDiff.exe\" \"" + Path("Audit", "core-r1", kRoute, "2024-05-02 10-00-00.000") +
                                  "\" \"" + Path("Field Lab", "core-r1", kRoute, "2024-06-01 09-00-00.000") + "\"";
-    EXPECT_THAT(starter.lines, ElementsAre(expected, expected));
+    EXPECT_THAT(starter.commandLines, ElementsAre(expected, expected));
     // A path with blanks stays one argument for the viewer.
     EXPECT_THAT(platform::SplitCommandLine(expected),
                 ElementsAre("TarnwickDiff.exe", Path("Audit", "core-r1", kRoute, "2024-05-02 10-00-00.000"),
@@ -196,7 +181,7 @@ TEST_F(CompareShowCommand, ResultsWithTheSameTextAreSaidUnchangedAndStartNothing
         Choose(dialog, kIdcCompareShowCommandSecondExecution, "2024-05-03 10-00-00.000");
         ModalDriver::Click(dialog, kIdcCompareShowCommandCompare);
     });
-    EXPECT_TRUE(starter.lines.empty());
+    EXPECT_TRUE(starter.commandLines.empty());
     EXPECT_EQ(prompter.PendingCount(), 0u);
 }
 
@@ -214,7 +199,7 @@ TEST_F(CompareShowCommand, AMissingFirstResultIsNamedAndTheSecondSideIsNotLooked
         ModalDriver::Click(dialog, kIdcCompareShowCommandCompare);
     });
     EXPECT_EQ(prompter.PendingCount(), 0u);
-    EXPECT_TRUE(starter.lines.empty());
+    EXPECT_TRUE(starter.commandLines.empty());
 }
 
 TEST_F(CompareShowCommand, ASideWithoutResultsAsksForAShowCommand)
@@ -228,7 +213,7 @@ TEST_F(CompareShowCommand, ASideWithoutResultsAsksForAShowCommand)
         ModalDriver::Click(dialog, kIdcCompareShowCommandCompare);
     });
     EXPECT_EQ(prompter.PendingCount(), 0u);
-    EXPECT_TRUE(starter.lines.empty());
+    EXPECT_TRUE(starter.commandLines.empty());
 }
 
 TEST_F(CompareShowCommand, WithoutADeviceNothingIsListedOrCompared)
@@ -241,7 +226,7 @@ TEST_F(CompareShowCommand, WithoutADeviceNothingIsListedOrCompared)
             ModalDriver::Click(dialog, kIdcCompareShowCommandCompare);
         },
         "  ");
-    EXPECT_TRUE(starter.lines.empty());
+    EXPECT_TRUE(starter.commandLines.empty());
 }
 
 TEST(CompareConfigFileTest, SameTextCountsUnchangedAndLineLayoutOnlyWhenAsked)
