@@ -110,29 +110,35 @@ bool KeyLess(const KeyedRowChange& x, const KeyedRowChange& y)
     return std::max(x.firstLine, x.secondLine) < std::max(y.firstLine, y.secondLine);
 }
 
-// One table file split into rows of exactly the header's cell count.
+// One table file: its header, then every row with exactly the header's cell
+// count, kept as its line (split again where a change needs its cells).
 struct Table {
+    struct Entry {
+        std::string_view key;
+        std::uint32_t row;
+    };
+
     std::string name;
     std::string text;
+    std::size_t bodyStart = 0;             // where the line after the header starts
     std::vector<std::string> header;
     std::size_t columns = 0;
-    std::vector<std::string_view> cells;   // row r: cells[r * columns ...]
-    std::vector<std::string_view> lines;   // row r's whole line, for the quick equality test
-    std::vector<std::size_t> lineNumbers;
+    std::vector<std::string_view> lines;   // row r's whole line
+    std::vector<std::uint32_t> lineNumbers;
     std::string keyText;                   // every row's key, one after the other
-    std::vector<std::pair<std::size_t, std::size_t>> keySpans;
-    std::vector<std::uint32_t> order;      // rows by key, then by line
+    std::vector<Entry> order;              // rows by key, then by line
 
     std::size_t Rows() const { return lines.size(); }
-    std::string_view Cell(std::size_t row, std::size_t column) const { return cells[row * columns + column]; }
-    std::string_view Key(std::size_t row) const
+    std::string_view Cell(std::size_t row, std::size_t column) const
     {
-        return std::string_view(keyText).substr(keySpans[row].first, keySpans[row].second);
+        Cells cells;
+        SplitTabs(lines[row], cells);
+        return cells[column];
     }
 };
 
-// Reads the text's header and rows; false with error set when there is no table at all.
-bool SplitTable(Table& table, std::vector<std::string>& warnings, std::string& error)
+// Reads the header line; false with error set when there is no table at all.
+bool ReadHeader(Table& table, std::string& error)
 {
     const std::string_view text(table.text);
     if (text.empty()) {
@@ -143,53 +149,19 @@ bool SplitTable(Table& table, std::vector<std::string>& warnings, std::string& e
         error = "The file '" + table.name + "' is a binary file, not a table, and cannot be compared.";
         return false;
     }
-    std::size_t faulty = 0;
-    const auto warn = [&](const std::string& sentence) {
-        if (++faulty <= kMaxLineWarnings)
-            warnings.push_back(sentence);
-    };
-    Cells cells;
-    std::size_t pos = 0;
-    std::size_t lineNumber = 0;
-    while (pos < text.size()) {
-        const std::size_t lf = text.find('\n', pos);
-        const bool cut = lf == std::string_view::npos;
-        std::string_view line = text.substr(pos, cut ? std::string_view::npos : lf - pos);
-        pos = cut ? text.size() : lf + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (lineNumber == 1) {
-            SplitTabs(line, cells);
-            table.header.assign(cells.begin(), cells.end());
-            table.columns = cells.size();
-            continue;
-        }
-        if (line.empty())
-            continue;
-        if (cut) {
-            warn("The last line (" + std::to_string(lineNumber) + ") of '" + table.name +
-                 "' ends without a line end: the table is cut short there, and that row is left out.");
-            break;
-        }
-        SplitTabs(line, cells);
-        if (cells.size() != table.columns) {
-            warn("Line " + std::to_string(lineNumber) + " of '" + table.name + "' has " +
-                 std::to_string(cells.size()) + " of the " + std::to_string(table.columns) +
-                 " columns and is left out.");
-            continue;
-        }
-        table.cells.insert(table.cells.end(), cells.begin(), cells.end());
-        table.lines.push_back(line);
-        table.lineNumbers.push_back(lineNumber);
-    }
-    if (table.header.empty() || (table.columns == 1 && table.header[0].empty())) {
+    const std::size_t lf = text.find('\n');
+    std::string_view line = text.substr(0, lf);
+    table.bodyStart = lf == std::string_view::npos ? text.size() : lf + 1;
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (line.empty()) {
         error = "The table '" + table.name + "' has no header line naming its columns.";
         return false;
     }
-    if (faulty > kMaxLineWarnings)
-        warnings.push_back(std::to_string(faulty - kMaxLineWarnings) + " more lines of '" + table.name +
-                           "' are left out for the same reasons.");
+    Cells cells;
+    SplitTabs(line, cells);
+    table.header.assign(cells.begin(), cells.end());
+    table.columns = cells.size();
     return true;
 }
 
@@ -221,32 +193,80 @@ std::vector<std::size_t> IndexesOf(const CTableKeys& keys, const std::vector<std
     return indexes;
 }
 
-void BuildKeys(Table& table, const CTableKeys& keys, const std::vector<std::size_t>& keyIndexes)
+void AppendKey(std::string& keyText, const Cells& cells, const CTableKeys& keys,
+               const std::vector<std::size_t>& keyIndexes)
 {
-    const std::size_t rows = table.Rows();
-    table.keySpans.resize(rows);
-    table.keyText.reserve(rows * 24);
-    for (std::size_t r = 0; r < rows; ++r) {
-        const std::size_t from = table.keyText.size();
-        for (std::size_t k = 0; k < keyIndexes.size(); ++k) {
-            if (k)
-                table.keyText += '\t';   // a cell never holds a tab
-            const std::string_view cell = table.Cell(r, keyIndexes[k]);
-            const std::size_t at = table.keyText.size();
-            table.keyText.append(cell);
-            if (keys.KeyIgnoresCase(keys.KeyColumns()[k]))
-                for (std::size_t i = at; i < table.keyText.size(); ++i)
-                    if (table.keyText[i] >= 'A' && table.keyText[i] <= 'Z')
-                        table.keyText[i] = static_cast<char>(table.keyText[i] - 'A' + 'a');
-        }
-        table.keySpans[r] = {from, table.keyText.size() - from};
+    for (std::size_t k = 0; k < keyIndexes.size(); ++k) {
+        if (k)
+            keyText += '\t';   // a cell never holds a tab
+        const std::size_t at = keyText.size();
+        keyText.append(cells[keyIndexes[k]]);
+        if (keys.KeyIgnoresCase(keys.KeyColumns()[k]))
+            for (std::size_t i = at; i < keyText.size(); ++i)
+                if (keyText[i] >= 'A' && keyText[i] <= 'Z')
+                    keyText[i] = static_cast<char>(keyText[i] - 'A' + 'a');
     }
-    table.order.resize(rows);
-    for (std::size_t r = 0; r < rows; ++r)
-        table.order[r] = static_cast<std::uint32_t>(r);
-    std::sort(table.order.begin(), table.order.end(), [&table](std::uint32_t a, std::uint32_t b) {
-        const int c = table.Key(a).compare(table.Key(b));
-        return c != 0 ? c < 0 : a < b;
+}
+
+// Reads the rows after the header with their keys, and orders them by key.
+// Rows that cannot be read are named in warnings and left out.
+void ReadRows(Table& table, const CTableKeys& keys, const std::vector<std::size_t>& keyIndexes,
+              std::vector<std::string>& warnings)
+{
+    const std::string_view text(table.text);
+    std::size_t faulty = 0;
+    const auto warn = [&](const std::string& sentence) {
+        if (++faulty <= kMaxLineWarnings)
+            warnings.push_back(sentence);
+    };
+    const std::size_t estimate = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    table.lines.reserve(estimate);
+    table.lineNumbers.reserve(estimate);
+    table.keyText.reserve(estimate * 20);
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    spans.reserve(estimate);
+    Cells cells;
+    std::size_t pos = table.bodyStart;
+    std::uint32_t lineNumber = 1;
+    while (pos < text.size()) {
+        const std::size_t lf = text.find('\n', pos);
+        const bool cut = lf == std::string_view::npos;
+        std::string_view line = text.substr(pos, cut ? std::string_view::npos : lf - pos);
+        pos = cut ? text.size() : lf + 1;
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty())
+            continue;
+        if (cut) {
+            warn("The last line (" + std::to_string(lineNumber) + ") of '" + table.name +
+                 "' ends without a line end: the table is cut short there, and that row is left out.");
+            break;
+        }
+        SplitTabs(line, cells);
+        if (cells.size() != table.columns) {
+            warn("Line " + std::to_string(lineNumber) + " of '" + table.name + "' has " +
+                 std::to_string(cells.size()) + " of the " + std::to_string(table.columns) +
+                 " columns and is left out.");
+            continue;
+        }
+        const std::size_t from = table.keyText.size();
+        AppendKey(table.keyText, cells, keys, keyIndexes);
+        spans.emplace_back(from, table.keyText.size() - from);
+        table.lines.push_back(line);
+        table.lineNumbers.push_back(lineNumber);
+    }
+    if (faulty > kMaxLineWarnings)
+        warnings.push_back(std::to_string(faulty - kMaxLineWarnings) + " more lines of '" + table.name +
+                           "' are left out for the same reasons.");
+
+    const std::string_view keyText(table.keyText);
+    table.order.resize(spans.size());
+    for (std::size_t r = 0; r < spans.size(); ++r)
+        table.order[r] = {keyText.substr(spans[r].first, spans[r].second), static_cast<std::uint32_t>(r)};
+    std::sort(table.order.begin(), table.order.end(), [](const Table::Entry& a, const Table::Entry& b) {
+        const int c = a.key.compare(b.key);
+        return c != 0 ? c < 0 : a.row < b.row;
     });
 }
 
@@ -279,12 +299,13 @@ public:
             m_reported.push_back(columns[c]);
             m_sources.push_back(c);
         }
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            if (!keys.IsKey(columns[c]) && (options.includeIgnored || !keys.IsIgnored(columns[c])))
+                m_compared.push_back(c);
     }
 
     void Run()
     {
-        BuildKeys(m_first, m_keys, m_keyIndexes);
-        BuildKeys(m_second, m_keys, m_keyIndexes);
         std::size_t i = 0;
         std::size_t j = 0;
         const std::size_t n1 = m_first.Rows();
@@ -298,7 +319,7 @@ public:
             else if (j >= n2)
                 c = -1;
             else
-                c = m_first.Key(m_first.order[i]).compare(m_second.Key(m_second.order[j]));
+                c = m_first.order[i].key.compare(m_second.order[j].key);
             if (c < 0) {
                 Only(m_first, i, endI, KeyedChangeKind::Removed, 1);
                 i = endI;
@@ -321,9 +342,9 @@ private:
 
     static std::size_t RunEnd(const Table& table, std::size_t from)
     {
-        const std::string_view key = table.Key(table.order[from]);
+        const std::string_view key = table.order[from].key;
         std::size_t end = from + 1;
-        while (end < table.Rows() && table.Key(table.order[end]) == key)
+        while (end < table.Rows() && table.order[end].key == key)
             ++end;
         return end;
     }
@@ -340,9 +361,9 @@ private:
     {
         KeyedDuplicate duplicate;
         duplicate.table = which;
-        duplicate.key = KeyCells(table, table.order[from]);
+        duplicate.key = KeyCells(table, table.order[from].row);
         for (std::size_t k = from; k < to; ++k)
-            duplicate.lines.push_back(table.lineNumbers[table.order[k]]);
+            duplicate.lines.push_back(table.lineNumbers[table.order[k].row]);
         m_diff.duplicates.push_back(std::move(duplicate));
     }
 
@@ -364,11 +385,11 @@ private:
     Record MakeRecord(const Table& table, std::size_t from, std::size_t to) const
     {
         Record record;
-        record.line = table.lineNumbers[table.order[from]];
+        record.line = table.lineNumbers[table.order[from].row];
         for (std::size_t source : m_sources) {
             std::vector<std::string> distinct;
             for (std::size_t k = from; k < to; ++k) {
-                const std::uint32_t row = table.order[k];
+                const std::uint32_t row = table.order[k].row;
                 distinct.push_back(source == kGroupSource ? Hop(table, row) : std::string(table.Cell(row, source)));
             }
             std::sort(distinct.begin(), distinct.end(),
@@ -386,7 +407,7 @@ private:
             return;
         std::vector<std::string> hops;
         for (std::size_t k = from; k < to; ++k)
-            hops.push_back(Hop(table, table.order[k]));
+            hops.push_back(Hop(table, table.order[k].row));
         std::sort(hops.begin(), hops.end());
         if (std::adjacent_find(hops.begin(), hops.end()) != hops.end())
             NoteDuplicate(table, from, to, which);
@@ -401,13 +422,13 @@ private:
     {
         if (Grouped()) {
             CheckHops(table, from, to, which);
-            Emit(kind, KeyCells(table, table.order[from]), MakeRecord(table, from, to), false);
+            Emit(kind, KeyCells(table, table.order[from].row), MakeRecord(table, from, to), false);
             return;
         }
         if (to - from > 1)
             NoteDuplicate(table, from, to, which);
         for (std::size_t k = from; k < to; ++k)
-            Emit(kind, KeyCells(table, table.order[k]), MakeRecord(table, k, k + 1), to - from > 1);
+            Emit(kind, KeyCells(table, table.order[k].row), MakeRecord(table, k, k + 1), to - from > 1);
     }
 
     void Emit(KeyedChangeKind kind, std::vector<std::string> key, const Record& record, bool duplicate)
@@ -429,12 +450,29 @@ private:
         m_diff.changes.push_back(std::move(change));
     }
 
-    bool SameLines(std::size_t i, std::size_t endI, std::size_t j, std::size_t endJ) const
+    // Whether two rows hold the same compared values: the same line, or cells
+    // that differ only in columns left out (uptime, age) or in a key's spelling.
+    bool SameRow(std::uint32_t a, std::uint32_t b)
+    {
+        const std::string_view lineA = m_first.lines[a];
+        const std::string_view lineB = m_second.lines[b];
+        if (lineA == lineB)
+            return true;
+        SplitTabs(lineA, m_cellsA);
+        SplitTabs(lineB, m_cellsB);
+        for (std::size_t column : m_compared)
+            if (m_cellsA[column] != m_cellsB[column])
+                return false;
+        return true;
+    }
+
+    // Rows [i, endI) and [j, endJ) pairwise the same, in their file order.
+    bool SameRows(std::size_t i, std::size_t endI, std::size_t j, std::size_t endJ)
     {
         if (endI - i != endJ - j)
             return false;
         for (std::size_t k = 0; k < endI - i; ++k)
-            if (m_first.lines[m_first.order[i + k]] != m_second.lines[m_second.order[j + k]])
+            if (!SameRow(m_first.order[i + k].row, m_second.order[j + k].row))
                 return false;
         return true;
     }
@@ -444,12 +482,12 @@ private:
         if (Grouped()) {
             CheckHops(m_first, i, endI, 1);
             CheckHops(m_second, j, endJ, 2);
-            if (SameLines(i, endI, j, endJ)) {
+            if (SameRows(i, endI, j, endJ)) {
                 ++m_diff.unchanged;
                 return;
             }
             Pair(MakeRecord(m_first, i, endI), MakeRecord(m_second, j, endJ),
-                 KeyCells(m_second, m_second.order[j]), false);
+                 KeyCells(m_second, m_second.order[j].row), false);
             return;
         }
         const bool duplicate = endI - i > 1 || endJ - j > 1;
@@ -459,18 +497,18 @@ private:
             NoteDuplicate(m_second, j, endJ, 2);
         // The n-th occurrence in one table pairs with the n-th in the other.
         for (; i < endI && j < endJ; ++i, ++j) {
-            if (SameLines(i, i + 1, j, j + 1)) {
+            if (SameRow(m_first.order[i].row, m_second.order[j].row)) {
                 ++m_diff.unchanged;
                 continue;
             }
             Pair(MakeRecord(m_first, i, i + 1), MakeRecord(m_second, j, j + 1),
-                 KeyCells(m_second, m_second.order[j]), duplicate);
+                 KeyCells(m_second, m_second.order[j].row), duplicate);
         }
         for (; i < endI; ++i)
-            Emit(KeyedChangeKind::Removed, KeyCells(m_first, m_first.order[i]), MakeRecord(m_first, i, i + 1),
+            Emit(KeyedChangeKind::Removed, KeyCells(m_first, m_first.order[i].row), MakeRecord(m_first, i, i + 1),
                  true);
         for (; j < endJ; ++j)
-            Emit(KeyedChangeKind::Added, KeyCells(m_second, m_second.order[j]), MakeRecord(m_second, j, j + 1),
+            Emit(KeyedChangeKind::Added, KeyCells(m_second, m_second.order[j].row), MakeRecord(m_second, j, j + 1),
                  true);
     }
 
@@ -503,21 +541,23 @@ private:
     std::vector<std::size_t> m_groupIndexes;
     std::vector<std::string> m_reported;   // compared columns, next hops as one
     std::vector<std::size_t> m_sources;    // each one's column, or kGroupSource
+    std::vector<std::size_t> m_compared;   // columns whose change counts, as the options say
+    Cells m_cellsA;
+    Cells m_cellsB;
 };
 
 std::size_t CountKeys(const Table& table)
 {
     std::size_t keys = 0;
     for (std::size_t r = 0; r < table.Rows(); ++r)
-        keys += r == 0 || table.Key(table.order[r]) != table.Key(table.order[r - 1]) ? 1 : 0;
+        keys += r == 0 || table.order[r].key != table.order[r - 1].key ? 1 : 0;
     return keys;
 }
 
 KeyedTableDiff Compare(Table& first, Table& second, const CKeyedTableCompare::Options& options)
 {
     KeyedTableDiff diff;
-    std::vector<std::string> warnings;
-    if (!SplitTable(first, warnings, diff.error) || !SplitTable(second, warnings, diff.error))
+    if (!ReadHeader(first, diff.error) || !ReadHeader(second, diff.error))
         return diff;
     const CTableKeys* firstKind = KindOf(first, diff.error);
     if (!firstKind)
@@ -531,9 +571,11 @@ KeyedTableDiff Compare(Table& first, Table& second, const CKeyedTableCompare::Op
                      WithArticle(secondKind->Title()) + ".";
         return diff;
     }
+    const std::vector<std::size_t> keyIndexes = IndexesOf(*firstKind, firstKind->KeyColumns());
+    ReadRows(first, *firstKind, keyIndexes, diff.warnings);
+    ReadRows(second, *firstKind, keyIndexes, diff.warnings);
     diff.kind = firstKind->Kind();
     diff.keyColumns = firstKind->KeyColumns();
-    diff.warnings = std::move(warnings);
     Comparison(*firstKind, options, first, second, diff).Run();
     if (firstKind->GroupColumns().empty()) {
         diff.firstKeys = first.Rows();
