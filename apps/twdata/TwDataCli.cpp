@@ -1,5 +1,6 @@
 #include "apps/twdata/TwDataCli.h"
 
+#include "apps/twdata/CompareCommand.h"
 #include "apps/twdata/DataFolderCommands.h"
 #include "apps/twdata/DeviceCommands.h"
 #include "apps/twdata/ParseCommand.h"
@@ -45,6 +46,8 @@ struct Arguments {
     std::string device;
     std::string command;
     std::string time;
+    std::string second;
+    std::string html;
     std::vector<std::string> paths;
     std::vector<std::string> devices;
     bool locked = false;
@@ -240,6 +243,19 @@ int TwDataCli::Run(int argc, char** argv)
         });
     });
 
+    CLI::App* compare = app.add_subcommand(
+        "compare", "Report what changed from DATAFOLDER1 to DATAFOLDER2, device by device and kind by kind; "
+                   "exit status 0 when they hold the same data, 1 when they differ, 2 on trouble");
+    compare->add_option("DATAFOLDER1", args.dataFolder, "The first (older) DataFolder: its name or folder")
+        ->required();
+    compare->add_option("DATAFOLDER2", args.second, "The second DataFolder")->required();
+    compare->add_option("--html", args.html, "Also save the report as an HTML page to FILE");
+    compare->callback([&] {
+        onSession([&](ProjectSession& s) {
+            return CompareCommand(s, m_out, m_err).Run(args.dataFolder, args.second, args.html);
+        });
+    });
+
     CLI::App* parse = app.add_subcommand("parse", "Parse one saved show-command output and print its table");
     parse->add_option("KIND", args.kind, "route, arp, mac, cdp or interface")
         ->required()
@@ -249,7 +265,7 @@ int TwDataCli::Run(int argc, char** argv)
 
     if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
         m_err << "twdata: unknown command '" << unknown << "'. Commands: init, list, files, new, lock, "
-              << "unlock, current, delete, link, unlink, device, import-log, results, show-result, export, parse; "
+              << "unlock, current, delete, link, unlink, device, import-log, results, show-result, export, compare, parse; "
               << "see twdata --help.\n";
         return kExitUsage;
     }

@@ -2,6 +2,7 @@
 
 #include "host/compare/DataFolderContents.h"
 #include "host/compare/FileChange.h"
+#include "host/netmodel/GlobalNetworkInfo.h"
 #include "platform/core/Paths.h"
 
 #include <map>
@@ -22,6 +23,12 @@ CDataFolderComparer::CDataFolderComparer(std::string pathA, std::string nameA, s
                                          std::string nameB)
     : m_pathA(std::move(pathA)), m_nameA(std::move(nameA)), m_pathB(std::move(pathB)), m_nameB(std::move(nameB))
 {
+}
+
+void CDataFolderComparer::UseProjectInventory()
+{
+    if (GlobalNetworkInfo* inventory = GetCurrentGNI())
+        m_known = [inventory](const std::string& device) { return inventory->GetDevice(device, true) != nullptr; };
 }
 
 bool CDataFolderComparer::Compare(DataFolderReport& report, std::string& error) const

@@ -16,6 +16,8 @@ public:
     // folders' own names).
     CDataFolderComparer(std::string pathA, std::string nameA, std::string pathB, std::string nameB);
     void SetDeviceKnown(DeviceKnown known) { m_known = std::move(known); }
+    // Devices are looked up in the open project's inventory, when there is one.
+    void UseProjectInventory();
 
     // False, with error set, when either DataFolder's folder is gone.
     bool Compare(DataFolderReport& report, std::string& error) const;

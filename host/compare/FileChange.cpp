@@ -48,7 +48,7 @@ bool CFileChange::Differ(ReportEntry& entry)
         return false;
     if (IsTable(entry.kind)) {
         CTableChangeCounter::Counts counts;
-        if (!CTableChangeCounter::Count(entry.kind, entry.pathA, entry.pathB, counts, entry.reason)) {
+        if (!CTableChangeCounter::Count(entry.pathA, a, entry.pathB, b, counts, entry.reason)) {
             entry.change = ChangeKind::Unreadable;
             return true;
         }
