@@ -5,13 +5,19 @@
 #include "apps/workstation/MainWindow.h"
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/SampleProject.h"
+#include "apps/workstation/viewers/ComparisonWindows.h"
 
+#include "host/netmodel/DeviceSetting.h"
+#include "host/netmodel/GlobalNetworkInfo.h"
+#include "host/util/TWDataSet.h"
+#include "host/util/TWFileSystem.h"
 #include "platform/core/HeapTuning.h"
 #include "platform/core/Prompter.h"
 #include "platform/qt/QtPrompter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMdiArea>
 #include <QPixmap>
 #include <QTimer>
 
@@ -32,6 +38,37 @@ void ScheduleScreenshot(QWidget& window, const QString& file)
                          file.toLocal8Bit().constData());
         QApplication::exit(saved ? 0 : 1);
     });
+}
+
+// "FIRST:SECOND" (a DataFolder name never holds a colon) into the two
+// DataFolders' paths; the comparison window then opens in the MDI area.
+void OpenComparison(workstation::MainWindow& window, const QString& pair, bool devices)
+{
+    const QStringList parts = pair.split(QLatin1Char(':'));
+    TWFileSystem* fileSystem = GetCurrBaselineFileSystem();
+    if (parts.size() != 2 || !fileSystem) {
+        std::fprintf(stderr, "tarnwick-workstation: give two DataFolders as FIRST:SECOND\n");
+        return;
+    }
+    std::string paths[2];
+    for (int i = 0; i < 2; ++i) {
+        const std::string name = parts[i].toStdString();
+        paths[i] = name == "*Baseline Config" ? fileSystem->GetConfigRootFolder()
+                                              : fileSystem->GetDataSet()->GetDataSetPath(name);
+        if (paths[i].empty()) {
+            std::fprintf(stderr, "tarnwick-workstation: no DataFolder '%s' in this project\n", name.c_str());
+            return;
+        }
+    }
+    if (!devices) {
+        workstation::ShowDataFolderComparison(window.MdiArea(), paths[0], paths[1]);
+        return;
+    }
+    std::vector<std::string> names;
+    if (GlobalNetworkInfo* inventory = GetCurrentGNI())
+        for (const DeviceSetting* device : inventory->GetDevices())
+            names.push_back(device->GetName());
+    workstation::ShowConfigRouteComparison(window.MdiArea(), names, paths[0], paths[1]);
 }
 
 } // namespace
@@ -58,9 +95,19 @@ int main(int argc, char** argv)
                                         "Render the main window to the PNG FILE once shown, then exit.",
                                         "FILE");
     QCommandLineOption browserOption("open-browser", "Open the current DataFolder in the browser at start.");
+    QCommandLineOption compareOption(
+        "compare-datafolders",
+        "Open the change report of two DataFolders of the project at start, FIRST:SECOND by name.", "FIRST:SECOND");
+    QCommandLineOption devicesOption(
+        "compare-devices",
+        "Open the configuration and route-table comparison of every device of the project at start, "
+        "FIRST:SECOND by DataFolder name (\"*Baseline Config\" for the project's own configurations).",
+        "FIRST:SECOND");
     parser.addOption(projectOption);
     parser.addOption(screenshotOption);
     parser.addOption(browserOption);
+    parser.addOption(compareOption);
+    parser.addOption(devicesOption);
     parser.process(app);
 
     platform::QtPrompter prompter;
@@ -87,8 +134,14 @@ int main(int argc, char** argv)
     {
         workstation::MainWindow window(&module);
         window.show();
-        if (!projectFolder.empty() && window.OpenProject(projectFolder) && parser.isSet(browserOption))
-            window.OpenBrowser();
+        if (!projectFolder.empty() && window.OpenProject(projectFolder)) {
+            if (parser.isSet(browserOption))
+                window.OpenBrowser();
+            if (parser.isSet(compareOption))
+                OpenComparison(window, parser.value(compareOption), false);
+            if (parser.isSet(devicesOption))
+                OpenComparison(window, parser.value(devicesOption), true);
+        }
         if (parser.isSet(screenshotOption))
             ScheduleScreenshot(window, parser.value(screenshotOption));
         result = app.exec();
