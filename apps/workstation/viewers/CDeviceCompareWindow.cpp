@@ -42,7 +42,10 @@ CDeviceCompareWindow::CDeviceCompareWindow(QWidget* parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    // The verdicts share the width; the device names take what they need.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(CDeviceCompareModel::kDevice, QHeaderView::ResizeToContents);
     auto* open = new QPushButton(tr("Open"), this);
     open->setToolTip(tr("Compare the selected device's configuration or route table"));
     auto* layout = new QVBoxLayout(this);
@@ -68,7 +71,6 @@ void CDeviceCompareWindow::SetRows(const std::string& nameA, const std::string& 
     m_model->SetRows(std::move(rows), configurations, routeTables);
     m_table->setColumnHidden(CDeviceCompareModel::kConfiguration, !configurations);
     m_table->setColumnHidden(CDeviceCompareModel::kRouteTable, !routeTables);
-    m_table->resizeColumnsToContents();
     if (m_model->rowCount())
         m_table->setCurrentIndex(m_model->index(0, configurations ? CDeviceCompareModel::kConfiguration
                                                                   : CDeviceCompareModel::kRouteTable));
