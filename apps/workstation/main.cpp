@@ -5,6 +5,7 @@
 #include "apps/workstation/MainWindow.h"
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/SampleProject.h"
+#include "apps/workstation/viewers/CHostViewers.h"
 
 #include "platform/core/HeapTuning.h"
 #include "platform/core/Prompter.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QTimer>
 
@@ -60,8 +62,18 @@ int main(int argc, char** argv)
     QCommandLineOption browserOption("open-browser", "Open the current DataFolder in the browser at start.");
     parser.addOption(projectOption);
     parser.addOption(screenshotOption);
+    QCommandLineOption compareOption("compare-tables",
+                                     "Compare the tables FILE1 and FILE2 (first the older) by their keys at start.");
     parser.addOption(browserOption);
+    parser.addOption(compareOption);
+    parser.addPositionalArgument("FILE1 FILE2", "The two tables of --compare-tables.", "[FILE1 FILE2]");
     parser.process(app);
+    const QStringList tables = parser.positionalArguments();
+    if (parser.isSet(compareOption) != !tables.isEmpty() || (!tables.isEmpty() && tables.size() != 2)) {
+        std::fprintf(stderr, "tarnwick-workstation: --compare-tables takes two table files, and files are given "
+                             "only with it.\n");
+        return 2;
+    }
 
     platform::QtPrompter prompter;
     platform::Prompter::Install(&prompter);
@@ -89,6 +101,10 @@ int main(int argc, char** argv)
         window.show();
         if (!projectFolder.empty() && window.OpenProject(projectFolder) && parser.isSet(browserOption))
             window.OpenBrowser();
+        if (!tables.isEmpty())
+            window.Viewers()->CompareTableFiles(tables[0].toStdString(), tables[1].toStdString(),
+                                                QFileInfo(tables[0]).fileName() + QStringLiteral(" -> ") +
+                                                    QFileInfo(tables[1]).fileName());
         if (parser.isSet(screenshotOption))
             ScheduleScreenshot(window, parser.value(screenshotOption));
         result = app.exec();
