@@ -1,6 +1,7 @@
 #include "apps/twdata/TwDataCli.h"
 
 #include "apps/twdata/CompareCommand.h"
+#include "apps/twdata/CompareTablesCommand.h"
 #include "apps/twdata/DataFolderCommands.h"
 #include "apps/twdata/DeviceCommands.h"
 #include "apps/twdata/ParseCommand.h"
@@ -53,6 +54,7 @@ struct Arguments {
     bool locked = false;
     bool yes = false;
     bool makeCurrent = false;
+    bool includeIgnored = false;
 };
 
 // The first word that is neither an option nor the value of -p, when it names
@@ -263,9 +265,20 @@ int TwDataCli::Run(int argc, char** argv)
     parse->add_option("FILE", args.folder, "The saved output")->required();
     parse->callback([&] { needsProject = false; });
 
+    CLI::App* compareTables = app.add_subcommand(
+        "compare-tables", "Compare two parsed tables of one kind by their keys and print what was added, removed or "
+                          "changed (tab-separated). Exit status as diff's: 0 the same, 1 different, 2 trouble");
+    compareTables->add_option("FILE1", args.folder, "The older table (.ort, .oat, .omt, .cdp, .inte)")->required();
+    compareTables->add_option("FILE2", args.name, "The newer table, of the same kind")->required();
+    compareTables->add_flag("--include-ignored", args.includeIgnored,
+                            "Also compare the columns that change on every capture (route uptime, ARP age, "
+                            "interface index)");
+    compareTables->callback([&] { needsProject = false; });
+
     if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
         m_err << "twdata: unknown command '" << unknown << "'. Commands: init, list, files, new, lock, "
-              << "unlock, current, delete, link, unlink, device, import-log, results, show-result, export, compare, parse; "
+              << "unlock, current, delete, link, unlink, device, import-log, results, show-result, export, compare, "
+              << "parse, compare-tables; "
               << "see twdata --help.\n";
         return kExitUsage;
     }
@@ -277,6 +290,8 @@ int TwDataCli::Run(int argc, char** argv)
 
     if (parse->parsed())
         return ParseCommand(m_out, m_err).Run(args.kind, args.folder);
+    if (compareTables->parsed())
+        return CompareTablesCommand(m_out, m_err).Run(args.folder, args.name, args.includeIgnored);
     if (!needsProject) {
         const int created = DataFolderCommands::Init(args.folder, args.name, m_out, m_err);
         if (created != kExitDone)

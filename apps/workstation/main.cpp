@@ -5,6 +5,7 @@
 #include "apps/workstation/MainWindow.h"
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/SampleProject.h"
+#include "apps/workstation/viewers/CHostViewers.h"
 #include "apps/workstation/viewers/ComparisonWindows.h"
 
 #include "host/netmodel/DeviceSetting.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QPixmap>
 #include <QTimer>
@@ -95,7 +97,7 @@ int main(int argc, char** argv)
                                         "Render the main window to the PNG FILE once shown, then exit.",
                                         "FILE");
     QCommandLineOption browserOption("open-browser", "Open the current DataFolder in the browser at start.");
-    QCommandLineOption compareOption(
+    QCommandLineOption dataFoldersOption(
         "compare-datafolders",
         "Open the change report of two DataFolders of the project at start, FIRST:SECOND by name.", "FIRST:SECOND");
     QCommandLineOption devicesOption(
@@ -105,10 +107,20 @@ int main(int argc, char** argv)
         "FIRST:SECOND");
     parser.addOption(projectOption);
     parser.addOption(screenshotOption);
+    QCommandLineOption compareOption("compare-tables",
+                                     "Compare the tables FILE1 and FILE2 (first the older) by their keys at start.");
     parser.addOption(browserOption);
     parser.addOption(compareOption);
+    parser.addOption(dataFoldersOption);
     parser.addOption(devicesOption);
+    parser.addPositionalArgument("FILE1 FILE2", "The two tables of --compare-tables.", "[FILE1 FILE2]");
     parser.process(app);
+    const QStringList tables = parser.positionalArguments();
+    if (parser.isSet(compareOption) != !tables.isEmpty() || (!tables.isEmpty() && tables.size() != 2)) {
+        std::fprintf(stderr, "tarnwick-workstation: --compare-tables takes two table files, and files are given "
+                             "only with it.\n");
+        return 2;
+    }
 
     platform::QtPrompter prompter;
     platform::Prompter::Install(&prompter);
@@ -137,11 +149,15 @@ int main(int argc, char** argv)
         if (!projectFolder.empty() && window.OpenProject(projectFolder)) {
             if (parser.isSet(browserOption))
                 window.OpenBrowser();
-            if (parser.isSet(compareOption))
-                OpenComparison(window, parser.value(compareOption), false);
+            if (parser.isSet(dataFoldersOption))
+                OpenComparison(window, parser.value(dataFoldersOption), false);
             if (parser.isSet(devicesOption))
                 OpenComparison(window, parser.value(devicesOption), true);
         }
+        if (!tables.isEmpty())
+            window.Viewers()->CompareTableFiles(tables[0].toStdString(), tables[1].toStdString(),
+                                                QFileInfo(tables[0]).fileName() + QStringLiteral(" -> ") +
+                                                    QFileInfo(tables[1]).fileName());
         if (parser.isSet(screenshotOption))
             ScheduleScreenshot(window, parser.value(screenshotOption));
         result = app.exec();

@@ -644,3 +644,26 @@ std::string CKeyedTableCompare::Summary(const KeyedRowChange& change)
     }
     return text;
 }
+
+std::string CKeyedTableCompare::KeyText(KeyedTableKind kind, const std::vector<std::string>& key)
+{
+    if (kind == KeyedTableKind::Route && key.size() == 3)
+        return key[1] + "/" + key[2] + (key[0].empty() ? "" : " in VRF " + key[0]);
+    std::string text;
+    for (const std::string& cell : key)
+        if (!cell.empty())
+            text += (text.empty() ? "" : " ") + cell;
+    return text;
+}
+
+std::string CKeyedTableCompare::DuplicateText(KeyedTableKind kind, const KeyedDuplicate& duplicate,
+                                              const std::string& table)
+{
+    std::string lines;
+    for (std::size_t i = 0; i < duplicate.lines.size(); ++i)
+        lines += (i == 0 ? "" : i + 1 == duplicate.lines.size() ? " and " : ", ") + std::to_string(duplicate.lines[i]);
+    const std::string key = KeyText(kind, duplicate.key);
+    if (kind == KeyedTableKind::Route)
+        return "Lines " + lines + " of " + table + " are the route " + key + ", which lists one next hop twice.";
+    return "Lines " + lines + " of " + table + " hold the same key " + key + "; each row is compared.";
+}

@@ -8,6 +8,7 @@
 #include "host/netutil/KeyedTableDiff.h"
 
 #include <string>
+#include <vector>
 
 class CKeyedTableCompare {
 public:
@@ -39,4 +40,10 @@ public:
     // of an added or removed one as "protocol=O; distance=110" (empty values
     // left out).
     static std::string Summary(const KeyedRowChange& change);
+    // A key as engineers write it: "10.1.0.0/16", "10.1.0.0/16 in VRF red",
+    // else its non-empty cells joined by blanks ("Gi0/1 sw2").
+    static std::string KeyText(KeyedTableKind kind, const std::vector<std::string>& key);
+    // One sentence on a duplicate key; table names the table in it, as the
+    // reader knows it ("'core-r1.ort'", "the second table").
+    static std::string DuplicateText(KeyedTableKind kind, const KeyedDuplicate& duplicate, const std::string& table);
 };

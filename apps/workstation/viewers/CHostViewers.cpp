@@ -3,6 +3,7 @@
 #include "apps/workstation/viewers/CConfigViewer.h"
 #include "apps/workstation/viewers/CDeviceGroupDialog.h"
 #include "apps/workstation/viewers/CDiffLauncher.h"
+#include "apps/workstation/viewers/CKeyedCompareViewer.h"
 #include "apps/workstation/viewers/CTableViewer.h"
 #include "apps/workstation/viewers/CWorkspaceUpdate.h"
 #include "apps/workstation/viewers/CWorkstationDeviceCenter.h"
@@ -188,10 +189,15 @@ QString CHostViewers::TableTitle(const std::string& path, TableKind kind) const
     std::string title = Capitalised(CCompanionFiles::KindTitle(kind)) + " of " + host;
     if (!qualifier.empty())
         title += " (" + qualifier + ")";
+    return QString::fromStdString(title) + DataFolderSuffix(path);
+}
+
+QString CHostViewers::DataFolderSuffix(const std::string& path) const
+{
     // The DataFolder's name as the configuration title gives it.
     const QString config = ConfigTitle(path);
     const qsizetype dash = config.indexOf(QStringLiteral(" \u2014 "));
-    return QString::fromStdString(title) + (dash >= 0 ? config.mid(dash) : QString());
+    return dash >= 0 ? config.mid(dash) : QString();
 }
 
 template <class Viewer>
@@ -219,6 +225,12 @@ Viewer* CHostViewers::OpenNew(const std::string& path, const QString& title, con
         platform::MessageBoxTW(error, platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, Owner());
         return nullptr;
     }
+    AddWindow(viewer, title, iconName, size, activate);
+    return viewer;
+}
+
+void CHostViewers::AddWindow(QWidget* viewer, const QString& title, const char* iconName, QSize size, bool activate)
+{
     viewer->setWindowTitle(title);
     QMdiSubWindow* window = m_mdiArea->addSubWindow(viewer);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -232,7 +244,6 @@ Viewer* CHostViewers::OpenNew(const std::string& path, const QString& title, con
         m_mdiArea->setActiveSubWindow(window);
         viewer->setFocus();
     }
-    return viewer;
 }
 
 bool CHostViewers::ViewConfig(const std::string& path, int line, bool activate)
@@ -318,7 +329,31 @@ bool CHostViewers::CompareTable(const std::string& path, TableKind kind, const s
     if (CCompanionFiles::SameFile(path, other))
         return say("This " + what + " is the current DataFolder's own ('" + current +
                    "'); make another DataFolder current to compare it with.");
-    return CDiffLauncher::Start(path, other, Owner());
+    // "Route table of core-r1 — Audit -> Local default"
+    const QString otherFolder = DataFolderSuffix(other).mid(3);
+    const QString title = TableTitle(path, kind) + QStringLiteral(" -> ") +
+                          (otherFolder.isEmpty() ? QFileInfo(QString::fromStdString(other)).fileName() : otherFolder);
+    return CompareTableFiles(path, other, title);
+}
+
+bool CHostViewers::CompareTableFiles(const std::string& first, const std::string& second, const QString& title)
+{
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        auto* viewer = qobject_cast<CKeyedCompareViewer*>(window->widget());
+        if (viewer && viewer->First() == first && viewer->Second() == second) {
+            m_mdiArea->setActiveSubWindow(window);
+            return true;
+        }
+    }
+    auto* viewer = new CKeyedCompareViewer;
+    std::string error;
+    if (!viewer->Open(first, second, error)) {
+        delete viewer;
+        platform::MessageBoxTW(error, platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, Owner());
+        return false;
+    }
+    AddWindow(viewer, title, "edit-find-replace", QSize(980, 600), true);
+    return true;
 }
 
 void CHostViewers::UpdateWorkspace(const std::function<void(CWorkspaceUpdate&)>& copy)
@@ -415,6 +450,11 @@ std::vector<CConfigViewer*> CHostViewers::ConfigViewers() const
 std::vector<CTableViewer*> CHostViewers::TableViewers() const
 {
     return All<CTableViewer>();
+}
+
+std::vector<CKeyedCompareViewer*> CHostViewers::CompareViewers() const
+{
+    return All<CKeyedCompareViewer>();
 }
 
 } // namespace workstation

@@ -29,6 +29,7 @@ class TWFileSystem;
 namespace workstation {
 
 class CConfigViewer;
+class CKeyedCompareViewer;
 class CTableViewer;
 class CWorkspaceUpdate;
 
@@ -51,9 +52,13 @@ public:
     void UpdateConfigs(const std::vector<std::string>& devices, const std::string& folder);
 
     bool ViewTable(const std::string& path, TableKind kind);
-    // Starts the difference viewer on the table and the current DataFolder's
-    // table of kind for otherHost (empty: the table's own host).
+    // Compares the table by its keys with the current DataFolder's table of
+    // kind for otherHost (empty: the table's own host), in a comparison window.
     bool CompareTable(const std::string& path, TableKind kind, const std::string& otherHost);
+    // Two table files of one kind compared by their keys in a comparison
+    // window (first the older), or the one already showing them brought up.
+    // False, with the reason said to the user, when they cannot be compared.
+    bool CompareTableFiles(const std::string& first, const std::string& second, const QString& title);
     // The route-table viewer's mode for tables opened from now on.
     void SetSimulatedMode(bool simulated) { m_simulated = simulated; }
     bool SimulatedMode() const { return m_simulated; }
@@ -65,6 +70,7 @@ public:
 
     std::vector<CConfigViewer*> ConfigViewers() const;
     std::vector<CTableViewer*> TableViewers() const;
+    std::vector<CKeyedCompareViewer*> CompareViewers() const;
     void ShowStatus(const std::string& text);
 
 private:
@@ -81,8 +87,12 @@ private:
     Viewer* OpenNew(const std::string& path, const QString& title, const char* iconName, QSize size, bool activate);
     // Runs copy on a workspace update of the open project, then says what failed and what was done.
     void UpdateWorkspace(const std::function<void(CWorkspaceUpdate&)>& copy);
+    // The viewer in a new sub-window of the MDI area.
+    void AddWindow(QWidget* viewer, const QString& title, const char* iconName, QSize size, bool activate);
     QString ConfigTitle(const std::string& path) const;
     QString TableTitle(const std::string& path, TableKind kind) const;
+    // " \u2014 <DataFolder>" of a file, as the titles end.
+    QString DataFolderSuffix(const std::string& path) const;
     TWFileSystem* FileSystemOf(CNetworkBase* network) const;
     QWidget* Owner() const;
 

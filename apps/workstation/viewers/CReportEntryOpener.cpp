@@ -1,14 +1,20 @@
 #include "apps/workstation/viewers/CReportEntryOpener.h"
 
 #include "apps/workstation/viewers/CDiffLauncher.h"
+#include "apps/workstation/viewers/CHostViewers.h"
+#include "apps/workstation/viewers/CKeyedCompareViewer.h"
 
 #include "host/adaptor/GuiRTCenter.h"
 #include "host/adaptor/HostMessages.h"
 #include "host/compare/DataFolderReport.h"
+#include "host/netutil/CTableKeys.h"
 #include "host/util/MessageDispatcher.h"
 #include "platform/core/Prompter.h"
 
+#include <QString>
+
 #include <cstdint>
+#include <filesystem>
 
 namespace workstation {
 
@@ -47,9 +53,31 @@ bool CReportEntryOpener::Open(const ReportEntry& entry, QWidget* parent)
 
 bool CReportEntryOpener::CompareTables(const ReportEntry& entry, QWidget* parent)
 {
-    // Until tables are compared by their keys in a window of their own, the
-    // two files go side by side as text.
-    return CDiffLauncher::Start(entry.pathA, entry.pathB, parent);
+    // "core-r1 route table — 2026-11-20 Core audit → 2026-11-27 After change"
+    auto dataFolder = [](const std::string& path) {
+        return QString::fromStdString(std::filesystem::path(path).parent_path().parent_path().filename().string());
+    };
+    const CTableKeys* keys = CTableKeys::FromPath(entry.pathA);
+    const std::string what = keys ? keys->Title() : std::string("table");
+    const QString title = QString::fromStdString(entry.device + " " + what) +
+                          QStringLiteral(" \u2014 ") + dataFolder(entry.pathA) + QStringLiteral(" \u2192 ") +
+                          dataFolder(entry.pathB);
+    // Inside the workstation the comparison joins its other viewers.
+    if (CHostViewers* viewers = parent ? parent->window()->findChild<CHostViewers*>() : nullptr)
+        return viewers->CompareTableFiles(entry.pathA, entry.pathB, title);
+    auto* viewer = new CKeyedCompareViewer;
+    std::string error;
+    if (!viewer->Open(entry.pathA, entry.pathB, error)) {
+        delete viewer;
+        platform::MessageBoxTW(error, platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, parent);
+        return false;
+    }
+    viewer->setParent(parent, Qt::Window);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setWindowTitle(title);
+    viewer->resize(980, 600);
+    viewer->show();
+    return true;
 }
 
 bool CReportEntryOpener::ViewOne(const ReportEntry& entry, QWidget* parent)

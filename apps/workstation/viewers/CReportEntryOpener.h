@@ -1,8 +1,8 @@
 #pragma once
 // Opens one row of a DataFolder comparison: data in both DataFolders in a
 // comparison (configurations and show-command outputs side by side in
-// TarnwickDiff.exe, tables in the table comparison), data in one of them in
-// the viewer of its kind.
+// TarnwickDiff.exe, tables by their keys in the keyed comparison window),
+// data in one of them in the viewer of its kind.
 struct ReportEntry;
 class QWidget;
 

@@ -2,13 +2,13 @@
 
 #include "apps/workstation/viewers/CTableFileModel.h"
 #include "apps/workstation/viewers/CTableFilterProxy.h"
+#include "apps/workstation/viewers/TableGrid.h"
 #include "apps/workstation/viewers/ViewerText.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,16 +50,7 @@ CTableViewer::CTableViewer(QWidget* parent) : QWidget(parent)
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(-1, Qt::AscendingOrder);   // the file's order until a heading is clicked
     m_table->setAlternatingRowColors(true);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setWordWrap(false);
-    m_table->setShowGrid(false);
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_table->horizontalHeader()->setHighlightSections(false);
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->horizontalHeader()->setResizeContentsPrecision(kWidthProbeRows);
+    StyleTableGrid(*m_table, kWidthProbeRows);
 
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(6, 4, 6, 4);

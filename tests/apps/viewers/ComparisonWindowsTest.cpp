@@ -6,6 +6,7 @@
 #include "apps/workstation/viewers/CDataFolderReportWindow.h"
 #include "apps/workstation/viewers/CDeviceCompareModel.h"
 #include "apps/workstation/viewers/CDeviceCompareWindow.h"
+#include "apps/workstation/viewers/CKeyedCompareViewer.h"
 #include "apps/workstation/viewers/ComparisonWindows.h"
 
 #include <QAbstractItemModelTester>
@@ -73,6 +74,11 @@ TEST_F(ComparisonWindows, ReportRowsOpenTheDiffViewerAndExport)
     ASSERT_EQ(m_starter.commandLines.size(), 1u);
     EXPECT_EQ(m_starter.commandLines[0], "\"TarnwickDiff.exe\" \"" + Audit() + "LiveConfig/core-r1.config\" \"" +
                                              LocalDefault() + "LiveConfig/core-r1.config\"");
+    // A changed table: compared by its keys in the workstation's comparison window.
+    ASSERT_TRUE(window->OpenRow(model.index(1, 0, core)));
+    ASSERT_EQ(Viewers().CompareViewers().size(), 1u);
+    EXPECT_EQ(Viewers().CompareViewers().front()->Second(), LocalDefault() + "LiveArpTable/core-r1.oat");
+    EXPECT_EQ(ActiveTitle().toStdString(), "core-r1 ARP table \u2014 Audit \u2192 Local default");
     // Only in the first: shown in its viewer.
     const int windows = WindowCount();
     ASSERT_TRUE(window->OpenRow(model.index(0, 0, dist)));

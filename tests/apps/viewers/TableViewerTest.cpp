@@ -3,6 +3,7 @@
 // comparisons against the current DataFolder.
 #include "ViewerFixture.h"
 
+#include "apps/workstation/viewers/CKeyedCompareViewer.h"
 #include "apps/workstation/viewers/CTableFileModel.h"
 #include "apps/workstation/viewers/TextSearch.h"
 
@@ -25,6 +26,10 @@ const char* const kArpTable =
     "Internet\t10.0.0.10\t3\t0011.2233.4466\tARPA\tGigabitEthernet0/1\r\n"
     "Internet\t10.0.0.9\t-\t0011.2233.4455\tARPA\tGigabitEthernet0/0\r\n"
     "Internet\t10.0.0.100\t12\t0011.2233.4477\tARPA\tVlan10\r\n";
+
+const char* const kRouteTable =
+    "protocol\tvrf\tnetwork\tprefix_length\tdistance\tmetric\tnexthop_ip\tnexthop_if\tuptime\r\n"
+    "O\t\t10.1.0.0\t16\t110\t20\t10.0.0.2\tGigabitEthernet0/0\t3d02h\r\n";
 
 class TableViewer : public twtest::ViewerFixture {
 protected:
@@ -167,8 +172,10 @@ TEST_F(TableViewer, CompareAgainstTheCurrentDataFoldersTable)
     const std::string audit = Write("DataFolders/Audit/LiveArpTable/core-r1$vrfA.oat", kArpTable);
     const std::string current = Write("DataFolders/Local default/LiveArpTable/CORE-R1$vrfA.oat", kArpTable);
     EXPECT_EQ(Compare(hostmsg::kCompareArpTable, "core-r1", audit), 1);
-    ASSERT_EQ(m_starter.commandLines.size(), 1u);
-    EXPECT_EQ(m_starter.commandLines[0], "\"TarnwickDiff.exe\" \"" + audit + "\" \"" + current + "\"");
+    EXPECT_EQ(ActiveTitle().toStdString(), "ARP table of core-r1 (vrfA) \u2014 Audit -> Local default");
+    ASSERT_EQ(Viewers().CompareViewers().size(), 1u);
+    EXPECT_EQ(Viewers().CompareViewers()[0]->Second(), current);
+    EXPECT_TRUE(m_starter.commandLines.empty());   // keyed, not a text diff
 
     // The table of the current DataFolder itself has nothing to be compared with.
     m_prompter.ExpectMessage("This ARP table of core-r1 is the current DataFolder's own ('Local default'); make "
@@ -185,15 +192,14 @@ TEST_F(TableViewer, CompareAgainstTheCurrentDataFoldersTable)
     // Another DataFolder made current is the one compared with.
     MakeCurrent(Audit());
     EXPECT_EQ(Compare(hostmsg::kCompareArpTable, "core-r1", current), 1);
-    ASSERT_EQ(m_starter.commandLines.size(), 2u);
-    EXPECT_EQ(m_starter.commandLines[1], "\"TarnwickDiff.exe\" \"" + current + "\" \"" + audit + "\"");
+    ASSERT_EQ(Viewers().CompareViewers().size(), 2u);
+    EXPECT_EQ(Viewers().CompareViewers()[1]->First(), current);
+    EXPECT_EQ(Viewers().CompareViewers()[1]->Second(), audit);
 }
 
 TEST_F(TableViewer, RouteTablesThroughTheRouteTableService)
 {
-    const std::string path = Write("DataFolders/Audit/LiveRouteTable/core-r1.ort",
-                                   "protocol\tvrf\tnetwork\tprefix_length\tdistance\tmetric\tnexthop_ip\tnexthop_if\tuptime\r\n"
-                                   "O\t\t10.1.0.0\t16\t110\t20\t10.0.0.2\tGigabitEthernet0/0\t3d02h\r\n");
+    const std::string path = Write("DataFolders/Audit/LiveRouteTable/core-r1.ort", kRouteTable);
     GuiRTCenter& center = GuiRTCenter::Instance();
     center.SetSimulatedMode(true);
     center.OpenRouteTable(path, 0, 0);
@@ -202,7 +208,7 @@ TEST_F(TableViewer, RouteTablesThroughTheRouteTableService)
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->Table()->model()->headerData(7, Qt::Horizontal).toString().toStdString(), "Nexthop interface");
     center.SetSimulatedMode(false);
-    const std::string live = Write("DataFolders/Audit/LiveRouteTable/dist-sw1.ort", "protocol\r\nC\r\n");
+    const std::string live = Write("DataFolders/Audit/LiveRouteTable/dist-sw1.ort", kRouteTable);
     center.OpenRouteTable(live, 0, 0);
     EXPECT_EQ(ActiveTitle().toStdString(), "Live route table of dist-sw1 \u2014 Audit");
 
@@ -212,8 +218,10 @@ TEST_F(TableViewer, RouteTablesThroughTheRouteTableService)
     EXPECT_EQ(viewer->Path(), renamed);
     EXPECT_EQ(viewer->windowTitle().toStdString(), "Simulated route table of core-r1 (before-change) \u2014 Audit");
 
-    const std::string current = Write("DataFolders/Local default/LiveRouteTable/dist-sw1.ort", "protocol\r\nC\r\n");
+    const std::string current = Write("DataFolders/Local default/LiveRouteTable/dist-sw1.ort", kRouteTable);
     center.CompareRouteTable(nullptr, live);
-    ASSERT_EQ(m_starter.commandLines.size(), 1u);
-    EXPECT_EQ(m_starter.commandLines[0], "\"TarnwickDiff.exe\" \"" + live + "\" \"" + current + "\"");
+    EXPECT_EQ(ActiveTitle().toStdString(), "Live route table of dist-sw1 \u2014 Audit -> Local default");
+    ASSERT_EQ(Viewers().CompareViewers().size(), 1u);
+    EXPECT_EQ(Viewers().CompareViewers()[0]->First(), live);
+    EXPECT_TRUE(m_starter.commandLines.empty());
 }

@@ -203,8 +203,10 @@ TEST_F(KeyedCompare, DuplicateKeysAreReportedAndStillCompared)
                                               "S\t\t1.1.1.1\t32\t1\t0\t212.0.0.1\t\t\r\n");
     const KeyedTableDiff twice = CKeyedTableCompare::CompareFiles(routes, routes);
     ASSERT_TRUE(twice.ok);
-    EXPECT_EQ(twice.duplicates.size(), 2u);
+    ASSERT_EQ(twice.duplicates.size(), 2u);
     EXPECT_FALSE(twice.Differs());
+    EXPECT_EQ(CKeyedTableCompare::DuplicateText(twice.kind, twice.duplicates[0], "'r.ort'"),
+              "Lines 2 and 3 of 'r.ort' are the route 1.1.1.1/32, which lists one next hop twice.");
 }
 
 TEST_F(KeyedCompare, BadTablesGetAClearMessage)
