@@ -34,6 +34,7 @@ public:
     QTreeView* Tree() const { return m_tree; }
     CDataFolderReportModel* Model() const { return m_model; }
     QLabel* Summary() const { return m_summary; }
+    QPushButton* OpenButton() const { return m_open; }
 
 private:
     CDataFolderReportModel* m_model;

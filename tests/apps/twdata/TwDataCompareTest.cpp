@@ -45,10 +45,12 @@ TEST_F(TwdataCompare, TheSampleDataFoldersGiveTheGoldenReport)
     for (const char* name : {"2026-11-20 Core audit", "2026-11-27 After change"}) {
         const fs::path copy = Project() + "DataFolders/" + name;
         const fs::path bundled = fs::path(TW_SOURCE_DIR "/samples/sample-project/DataFolders") / name;
-        for (const auto& entry : fs::recursive_directory_iterator(copy))
-            if (entry.is_regular_file())
-                EXPECT_EQ(twtest::ReadBytes(entry.path()), twtest::ReadBytes(bundled / fs::relative(entry.path(), copy)))
-                    << entry.path();
+        for (const auto& entry : fs::recursive_directory_iterator(copy)) {
+            if (!entry.is_regular_file())
+                continue;
+            EXPECT_EQ(twtest::ReadBytes(entry.path()), twtest::ReadBytes(bundled / fs::relative(entry.path(), copy)))
+                << entry.path();
+        }
     }
 }
 
@@ -69,6 +71,15 @@ TEST_F(TwdataCompare, StatusSaysSameDifferentOrTrouble)
     EXPECT_EQ(unwritable.err.rfind("The report cannot be saved to " + m_tmp.Path() + "missing/report.html: ", 0),
               0u)
         << unwritable.err;
+
+    // A folder outside the project, named by its path, and called so.
+    fs::copy(Project() + "DataFolders/2026-11-20 Core audit", m_tmp.Path() + "backup", fs::copy_options::recursive);
+    const auto outside = Compare({QString::fromStdString(m_tmp.Path() + "backup"), "2026-11-20 Core audit"});
+    EXPECT_EQ(outside.status, 0) << outside.err;
+    EXPECT_EQ(outside.out.rfind("DataFolder comparison\nFirst:  " + m_tmp.Path() + "backup\nSecond: 2026-11-20 Core audit\n",
+                                0),
+              0u)
+        << outside.out;
 
     const auto usage = Compare({"2026-11-20 Core audit"});
     EXPECT_EQ(usage.status, 2);

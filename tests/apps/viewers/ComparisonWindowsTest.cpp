@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <QTreeView>
 
@@ -136,4 +137,21 @@ TEST_F(ComparisonWindows, ManyDevicesGetAVerdictPerKind)
     ASSERT_EQ(m_starter.commandLines.size(), 1u);
     EXPECT_NE(m_starter.commandLines[0].find("Audit/LiveConfig/core-r1.config"), std::string::npos);
     EXPECT_FALSE(window->OpenCell(both.index(1, 1)));
+}
+
+TEST_F(ComparisonWindows, SameDataSaysSoAndAFailedExportIsSaid)
+{
+    workstation::CDataFolderReportWindow* window =
+        workstation::ShowDataFolderComparison(m_window->MdiArea(), Audit(), Audit());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->Model()->rowCount(), 0);
+    EXPECT_TRUE(window->Summary()->text().contains("<b>No differences.</b>"));
+    EXPECT_FALSE(window->OpenButton()->isEnabled());
+
+    const std::string target = m_tmp / "no such folder/report.txt";
+    m_prompter.ExpectFiles({target});
+    m_prompter.ExpectMessage("The report cannot be saved to " + target + ": No such file or directory.",
+                             platform::BoxAnswer::Ok);
+    EXPECT_FALSE(window->Export());
+    EXPECT_FALSE(m_tmp.Exists("no such folder"));
 }

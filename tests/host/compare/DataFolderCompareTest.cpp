@@ -200,3 +200,35 @@ TEST_F(DataFolderCompare, DevicesGetAVerdictPerKindAgainstAProjectConfigurationF
     EXPECT_EQ(rows[2].configuration.verdict, Verdict::OnlyInSecond);
     EXPECT_EQ(rows[2].routeTable.verdict, Verdict::InNeither);
 }
+
+TEST_F(DataFolderCompare, SavedTablesAndExtensionsInAnyCaseAreMatched)
+{
+    const std::string route = kRouteHeader + kConnected;
+    m_tmp.WriteFile("A/LiveRouteTable/r1$before-change.ort", route);
+    m_tmp.WriteFile("B/LiveRouteTable/r1$before-change.ort",
+                    route + "S\t\t0.0.0.0\t0\t1\t0\t10.0.0.2\tGi0/0\t\r\n");
+    m_tmp.WriteFile("A/LiveConfig/edge.CONFIG", "hostname edge\r\n");
+    m_tmp.WriteFile("A/LiveConfig/ignored.bak", "not a configuration");
+    const DataFolderReport report = Compare();
+    const ReportEntry* saved = Find(report, "r1", CompareKind::RouteTable, "before-change");
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(DataFolderReport::Subject(*saved), "Route table \"before-change\"");
+    EXPECT_EQ(DataFolderReport::Describe(*saved), "changed: 1 route added");
+    // The device's own table is still reported apart from the saved one.
+    EXPECT_TRUE(Find(report, "r1", CompareKind::RouteTable));
+    ASSERT_TRUE(Find(report, "edge", CompareKind::Configuration));
+    EXPECT_EQ(Find(report, "edge", CompareKind::Configuration)->change, ChangeKind::Removed);
+    EXPECT_FALSE(Find(report, "ignored", CompareKind::Configuration));
+}
+
+TEST_F(DataFolderCompare, AVerdictOnAFileThatCannotBeReadSaysWhich)
+{
+    ASSERT_EQ(::mkfifo((m_tmp / "B/LiveConfig/sw2.config").c_str(), 0644), 0);
+    std::vector<DeviceComparison> rows;
+    std::string error;
+    ASSERT_TRUE(CDeviceComparer(m_tmp / "A", m_tmp / "B").Compare({"SW2"}, true, false, rows, error));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].configuration.verdict, Verdict::Unreadable);
+    EXPECT_EQ(CDeviceComparer::Describe(rows[0].configuration),
+              "Cannot be read: " + m_tmp.Path() + "B/LiveConfig/sw2.config is not a readable file.");
+}
