@@ -154,10 +154,14 @@ int main(int argc, char** argv)
             if (parser.isSet(devicesOption))
                 OpenComparison(window, parser.value(devicesOption), true);
         }
+        // From the event loop: a message on tables that cannot be compared then
+        // does not stop a screenshot from ending the program.
         if (!tables.isEmpty())
-            window.Viewers()->CompareTableFiles(tables[0].toStdString(), tables[1].toStdString(),
-                                                QFileInfo(tables[0]).fileName() + QStringLiteral(" -> ") +
-                                                    QFileInfo(tables[1]).fileName());
+            QTimer::singleShot(0, &window, [&window, tables] {
+                window.Viewers()->CompareTableFiles(tables[0].toStdString(), tables[1].toStdString(),
+                                                    QFileInfo(tables[0]).fileName() + QStringLiteral(" -> ") +
+                                                        QFileInfo(tables[1]).fileName());
+            });
         if (parser.isSet(screenshotOption))
             ScheduleScreenshot(window, parser.value(screenshotOption));
         result = app.exec();

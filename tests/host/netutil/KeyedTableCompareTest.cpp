@@ -153,7 +153,7 @@ TEST_F(KeyedCompare, RouteTableByPrefixWithItsSetOfNextHops)
     EXPECT_TRUE(same.ok && !same.Differs());
 }
 
-TEST_F(KeyedCompare, ArpEntryAddedAndMacAddressMoved)
+TEST_F(KeyedCompare, ArpEntryAddedMacAddressMovedInterfaceAdded)
 {
     const std::string arp = Arp("r1.oat");
     const std::string arpAfter = Edited(arp, "r1$after.oat", [](Rows& rows) {
@@ -177,6 +177,18 @@ TEST_F(KeyedCompare, ArpEntryAddedAndMacAddressMoved)
     const KeyedTableDiff macDiff = CKeyedTableCompare::CompareFiles(mac, macAfter);
     ASSERT_TRUE(macDiff.ok) << macDiff.error;
     EXPECT_EQ(Describe(macDiff), (std::vector<std::string>{"changed 667|30a3.30a3.daf5 ports: Te3/20 -> Po6"}));
+
+    // A new subinterface shifts the index of those after it; only real changes show.
+    const std::string header = "index\tinterface\tmac_address\r\n";
+    const std::string ifBefore = Write("r1.inte", header + "1\tGi0/0\t5254.0012.3401\r\n2\tGi0/1\t5254.0012.3411\r\n");
+    const std::string ifAfter = Write("r1$after.inte", header + "1\tGi0/0\t5254.0012.3401\r\n2\tGi0/0.10\t5254.0012.3401\r\n"
+                                                                "3\tGi0/1\t5254.0012.3412\r\n");
+    const KeyedTableDiff ifDiff = CKeyedTableCompare::CompareFiles(ifBefore, ifAfter);
+    ASSERT_TRUE(ifDiff.ok) << ifDiff.error;
+    EXPECT_EQ(Describe(ifDiff), (std::vector<std::string>{
+                                    "added Gi0/0.10",
+                                    "changed Gi0/1 mac_address: 5254.0012.3411 -> 5254.0012.3412",
+                                }));
 }
 
 TEST_F(KeyedCompare, DuplicateKeysAreReportedAndStillCompared)
