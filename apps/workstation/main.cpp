@@ -22,11 +22,12 @@ namespace {
 
 const char* GetEnv(const char* name) { return std::getenv(name); }
 
-// Renders the shown window to a PNG and ends the program.
+// Renders the shown window, or the dialog open over it, to a PNG and ends the program.
 void ScheduleScreenshot(QWidget& window, const QString& file)
 {
     QTimer::singleShot(300, &window, [&window, file] {
-        const bool saved = window.grab().save(file, "PNG");
+        QWidget* shown = QApplication::activeModalWidget();
+        const bool saved = (shown ? shown : &window)->grab().save(file, "PNG");
         if (!saved)
             std::fprintf(stderr, "tarnwick-workstation: cannot write the screenshot %s\n",
                          file.toLocal8Bit().constData());
@@ -60,7 +61,12 @@ int main(int argc, char** argv)
     QCommandLineOption browserOption("open-browser", "Open the current DataFolder in the browser at start.");
     parser.addOption(projectOption);
     parser.addOption(screenshotOption);
+    QCommandLineOption dialogOption("open-dialog",
+                                    "Open a compare dialog at start: compare-tables, compare-config-route, "
+                                    "compare-datafolders, select-show-commands or compare-device-configs.",
+                                    "NAME");
     parser.addOption(browserOption);
+    parser.addOption(dialogOption);
     parser.process(app);
 
     platform::QtPrompter prompter;
@@ -89,6 +95,14 @@ int main(int argc, char** argv)
         window.show();
         if (!projectFolder.empty() && window.OpenProject(projectFolder) && parser.isSet(browserOption))
             window.OpenBrowser();
+        // Once the event loop runs, so that the dialog's own loop nests in it.
+        if (parser.isSet(dialogOption)) {
+            const std::string name = parser.value(dialogOption).toStdString();
+            QTimer::singleShot(0, &window, [&window, name] {
+                if (!window.OpenCompareDialog(name))
+                    std::fprintf(stderr, "tarnwick-workstation: no compare dialog '%s' to open\n", name.c_str());
+            });
+        }
         if (parser.isSet(screenshotOption))
             ScheduleScreenshot(window, parser.value(screenshotOption));
         result = app.exec();

@@ -54,6 +54,8 @@ public:
     // Starts the difference viewer on the table and the current DataFolder's
     // table of kind for otherHost (empty: the table's own host).
     bool CompareTable(const std::string& path, TableKind kind, const std::string& otherHost);
+    // Starts the difference viewer on two chosen tables of kind, first against second.
+    bool CompareTables(const std::string& first, const std::string& second, TableKind kind);
     // The route-table viewer's mode for tables opened from now on.
     void SetSimulatedMode(bool simulated) { m_simulated = simulated; }
     bool SimulatedMode() const { return m_simulated; }
