@@ -245,8 +245,10 @@ void MainWindow::OnCompareTables(int kind)
     if (!service)
         return;
     std::string host;
-    std::string first = CBaseline::Instance()->GetFileSystem()->GetDataSet()->GetDatasetName(CurrentDataFolderPath());
-    std::string second;
+    TWDataSet* registry = CBaseline::Instance()->GetFileSystem()->GetDataSet();
+    std::string first = registry->GetDatasetName(CurrentDataFolderPath());
+    const std::string other = OtherDataFolderPath();
+    std::string second = other.empty() ? first : registry->GetDatasetName(other);
     if (service->ShowCompareDataSet(this, kind, host, first, second, false, std::string()))
         ShowTableComparison(kind, host, first, second);
 }
@@ -271,7 +273,7 @@ void MainWindow::OnCompareDataFolders()
     if (!service)
         return;
     std::string first = CurrentDataFolderPath();
-    std::string second;
+    std::string second = OtherDataFolderPath();
     if (service->ShowSelect2DatasetDialog(this, first, second, false, false) && !first.empty() && !second.empty())
         ShowDataFolderComparison(first, second);
 }
@@ -339,6 +341,25 @@ std::string MainWindow::CurrentDataFolderPath() const
 {
     CBaseline* project = CBaseline::Instance();
     return project ? project->GetFileSystem()->GetDataSet()->GetCurrentDataSet() : std::string();
+}
+
+std::string MainWindow::OtherDataFolderPath() const
+{
+    CBaseline* project = CBaseline::Instance();
+    TWDataSet* registry = project ? project->GetFileSystem()->GetDataSet() : nullptr;
+    if (!registry)
+        return {};
+    const std::string current = CurrentDataFolderPath();
+    std::vector<tagDataSetInfo*> records;
+    registry->GetAllDataSets(records, true);
+    std::string other;
+    for (tagDataSetInfo* record : records) {
+        const std::string path = registry->GetDataSetPath(record->fullName);
+        if (other.empty() && !path.empty() && path != current)
+            other = path;
+        delete record;
+    }
+    return other;
 }
 
 void MainWindow::UpdateDataFolderMenu()

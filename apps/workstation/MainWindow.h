@@ -84,6 +84,8 @@ private:
     // The service when the module is loaded and a project is open.
     GuiDatasetCenter* Service() const;
     std::string CurrentDataFolderPath() const;
+    // A DataFolder other than the current one, to compare with it; empty when there is none.
+    std::string OtherDataFolderPath() const;
 
     QMdiArea* m_mdiArea = nullptr;
     CHostViewers* m_viewers = nullptr;
