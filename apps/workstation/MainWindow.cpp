@@ -3,12 +3,20 @@
 #include "apps/workstation/ChooseDataFolderDialog.h"
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CHostViewers.h"
+#include "apps/workstation/viewers/ComparisonWindows.h"
 
 #include "platform/qt/CMultiDocTemplate.h"
 #include "host/adaptor/DatafolderDataDisplayContent.h"
 #include "host/adaptor/GuiDatasetCenter.h"
+#include "host/adaptor/GuiRTCenter.h"
+#include "host/adaptor/HostMessages.h"
 #include "host/baseline/CBaseline.h"
 #include "host/guiutil/HostCommandEvent.h"
+#include "host/netmodel/CProjectNetworkInfo.h"
+#include "host/netmodel/DeviceSetting.h"
+#include "host/netmodel/GlobalNetworkInfo.h"
+#include "host/util/CTWRTPath.h"
+#include "host/util/MessageDispatcher.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/tagDataSetInfo.h"
 #include "host/util/TWFileSystem.h"
@@ -18,6 +26,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -158,6 +167,138 @@ void MainWindow::BuildDataFolderTools(ModuleLoader& module)
     QAction* remove = m_dataFolderMenu->addAction(tr("Delete DataFolder"), this, &MainWindow::OnDeleteDataFolder);
     remove->setObjectName("actionDeleteDataFolder");
     connect(m_dataFolderMenu, &QMenu::aboutToShow, this, &MainWindow::UpdateDataFolderMenu);
+    BuildCompareMenu();
+}
+
+void MainWindow::BuildCompareMenu()
+{
+    m_compareMenu = menuBar()->addMenu(tr("&Compare"));
+    m_compareMenu->setObjectName("menuCompare");
+    // The table compare dialog works on one kind of table at a time.
+    QMenu* tables = m_compareMenu->addMenu(tr("Compare Tables"));
+    tables->menuAction()->setObjectName("actionCompareTables");
+    const struct {
+        const char* text;
+        const char* name;
+        int kind;
+    } kinds[] = {{"Route Tables...", "actionCompareRouteTables", CTWRTPath::kRouteTable},
+                 {"ARP Tables...", "actionCompareArpTables", CTWRTPath::kArpTable},
+                 {"MAC Tables...", "actionCompareMacTables", CTWRTPath::kMacTable},
+                 {"CDP Tables...", "actionCompareCdpTables", CTWRTPath::kCdpTable}};
+    for (const auto& entry : kinds) {
+        const int kind = entry.kind;
+        QAction* action = tables->addAction(tr(entry.text), this, [this, kind] { OnCompareTables(kind); });
+        action->setObjectName(entry.name);
+    }
+    QAction* configRoute = m_compareMenu->addAction(tr("Compare Configuration and Routing..."), this,
+                                                    &MainWindow::OnCompareConfigRoute);
+    configRoute->setObjectName("actionCompareConfigRoute");
+    QAction* dataFolders =
+        m_compareMenu->addAction(tr("Compare DataFolders..."), this, &MainWindow::OnCompareDataFolders);
+    dataFolders->setObjectName("actionCompareDataFolders");
+    connect(m_compareMenu, &QMenu::aboutToShow, this, [this] {
+        const bool enabled = Service() != nullptr;
+        for (QAction* action : m_compareMenu->actions())
+            action->setEnabled(enabled);
+    });
+}
+
+bool MainWindow::OpenCompareDialog(const std::string& name)
+{
+    if (!Service())
+        return false;
+    if (name == "compare-tables")
+        OnCompareTables(CTWRTPath::kRouteTable);
+    else if (name == "compare-config-route")
+        OnCompareConfigRoute();
+    else if (name == "compare-datafolders")
+        OnCompareDataFolders();
+    else if (name == "select-show-commands")
+        OpenSelectShowCommands();
+    else if (name == "compare-device-configs")
+        OpenCompareDeviceConfigs();
+    else
+        return false;
+    return true;
+}
+
+void MainWindow::OpenSelectShowCommands()
+{
+    const std::string name = CBaseline::Instance()->GetFileSystem()->GetDataSet()->GetDatasetName(CurrentDataFolderPath());
+    std::vector<std::string> chosen;
+    if (Service()->DialogSelectShowCommand(name.c_str(), chosen, nullptr, false))
+        statusBar()->showMessage(tr("%n show command(s) chosen.", nullptr, static_cast<int>(chosen.size())), 10000);
+}
+
+void MainWindow::OpenCompareDeviceConfigs()
+{
+    GlobalNetworkInfo* inventory = GetCurrentGNI();
+    const std::vector<DeviceSetting*> devices = inventory ? inventory->GetDevices() : std::vector<DeviceSetting*>();
+    const std::string device = devices.empty() ? std::string() : devices.front()->GetName();
+    CProjectNetworkInfo networkInfo(inventory);
+    Service()->CompareConfigFile(device.c_str(), 0, CBaseline::Instance()->GetFileSystem(), &networkInfo);
+}
+
+void MainWindow::OnCompareTables(int kind)
+{
+    GuiDatasetCenter* service = Service();
+    if (!service)
+        return;
+    std::string host;
+    TWDataSet* registry = CBaseline::Instance()->GetFileSystem()->GetDataSet();
+    std::string first = registry->GetDatasetName(CurrentDataFolderPath());
+    const std::string other = OtherDataFolderPath();
+    std::string second = other.empty() ? first : registry->GetDatasetName(other);
+    if (service->ShowCompareDataSet(this, kind, host, first, second, false, std::string()))
+        ShowTableComparison(kind, host, first, second);
+}
+
+void MainWindow::OnCompareConfigRoute()
+{
+    GuiDatasetCenter* service = Service();
+    if (!service)
+        return;
+    // The current DataFolder against the project's own configurations, to start from.
+    std::vector<std::string> devices;
+    std::string first = CurrentDataFolderPath();
+    std::string second = "*";
+    int choices = 1;
+    if (service->ShowCompareMultiDlg(this, devices, first, second, choices))
+        ShowConfigRouteComparison(MdiArea(), devices, first, second, choices);
+}
+
+void MainWindow::OnCompareDataFolders()
+{
+    GuiDatasetCenter* service = Service();
+    if (!service)
+        return;
+    std::string first = CurrentDataFolderPath();
+    std::string second = OtherDataFolderPath();
+    if (service->ShowSelect2DatasetDialog(this, first, second, false, false) && !first.empty() && !second.empty())
+        ShowDataFolderComparison(MdiArea(), first, second);
+}
+
+void MainWindow::ShowTableComparison(int kind, const std::string& host, const std::string& first,
+                                     const std::string& second)
+{
+    if (kind == CTWRTPath::kRouteTable) {
+        GuiRTCenter::Instance().CompareRouteTables(this, first, second);
+        return;
+    }
+    unsigned message = 0;
+    switch (kind) {
+    case CTWRTPath::kArpTable: message = hostmsg::kCompareArpTable; break;
+    case CTWRTPath::kMacTable: message = hostmsg::kCompareMacTable; break;
+    case CTWRTPath::kCdpTable: message = hostmsg::kCompareCdpTable; break;
+    default: return;
+    }
+    hostmsg::TableCompareRequest request;
+    request.hostName = host;
+    request.otherHostName = host;
+    request.path = first;
+    request.otherPath = second;
+    MessageDispatcher::Instance().CallReceiver(hostmsg::kTableViewerReceiver, message, 0,
+                                               reinterpret_cast<std::intptr_t>(&request));
 }
 
 GuiDatasetCenter* MainWindow::Service() const
@@ -169,6 +310,25 @@ std::string MainWindow::CurrentDataFolderPath() const
 {
     CBaseline* project = CBaseline::Instance();
     return project ? project->GetFileSystem()->GetDataSet()->GetCurrentDataSet() : std::string();
+}
+
+std::string MainWindow::OtherDataFolderPath() const
+{
+    CBaseline* project = CBaseline::Instance();
+    TWDataSet* registry = project ? project->GetFileSystem()->GetDataSet() : nullptr;
+    if (!registry)
+        return {};
+    const std::string current = CurrentDataFolderPath();
+    std::vector<tagDataSetInfo*> records;
+    registry->GetAllDataSets(records, true);
+    std::string other;
+    for (tagDataSetInfo* record : records) {
+        const std::string path = registry->GetDataSetPath(record->fullName);
+        if (other.empty() && !path.empty() && path != current)
+            other = path;
+        delete record;
+    }
+    return other;
 }
 
 void MainWindow::UpdateDataFolderMenu()

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -32,6 +33,12 @@ public:
     // Opens the current DataFolder in the module's browser, in the MDI area;
     // false when there is no module, project or browser.
     bool OpenBrowser();
+    // Opens one of the module's compare dialogs as its menu entry does:
+    // "compare-tables", "compare-config-route", "compare-datafolders"; or as
+    // other modules open them: "select-show-commands" (current DataFolder),
+    // "compare-device-configs" (the project's first device). False for
+    // another name or when there is no module or project.
+    bool OpenCompareDialog(const std::string& name);
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QWidget* ToolbarPicker() const { return m_toolbarPicker; }
@@ -61,15 +68,28 @@ private:
     void OnExportDataFolder();
     void OnSelectDataFolder();
     void OnImportLogs(bool fromFolder);
+    void BuildCompareMenu();
+    // kind: the table compare dialog's table kind (route 1, ARP 4, MAC 8, CDP 17).
+    void OnCompareTables(int kind);
+    void OnCompareConfigRoute();
+    void OnCompareDataFolders();
+    void OpenSelectShowCommands();
+    void OpenCompareDeviceConfigs();
+    // What is shown once the user has chosen what to compare.
+    void ShowTableComparison(int kind, const std::string& host, const std::string& first,
+                             const std::string& second);
     // The service when the module is loaded and a project is open.
     GuiDatasetCenter* Service() const;
     std::string CurrentDataFolderPath() const;
+    // A DataFolder other than the current one, to compare with it; empty when there is none.
+    std::string OtherDataFolderPath() const;
 
     QMdiArea* m_mdiArea = nullptr;
     CHostViewers* m_viewers = nullptr;
     QLabel* m_projectLabel = nullptr;
     QAction* m_closeProjectAction = nullptr;
     QMenu* m_dataFolderMenu = nullptr;
+    QMenu* m_compareMenu = nullptr;
     QAction* m_lockAction = nullptr;
     QWidget* m_toolbarPicker = nullptr;
     ModuleLoader* m_module = nullptr;

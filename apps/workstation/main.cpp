@@ -30,11 +30,12 @@ namespace {
 
 const char* GetEnv(const char* name) { return std::getenv(name); }
 
-// Renders the shown window to a PNG and ends the program.
+// Renders the shown window, or the dialog open over it, to a PNG and ends the program.
 void ScheduleScreenshot(QWidget& window, const QString& file)
 {
     QTimer::singleShot(300, &window, [&window, file] {
-        const bool saved = window.grab().save(file, "PNG");
+        QWidget* shown = QApplication::activeModalWidget();
+        const bool saved = (shown ? shown : &window)->grab().save(file, "PNG");
         if (!saved)
             std::fprintf(stderr, "tarnwick-workstation: cannot write the screenshot %s\n",
                          file.toLocal8Bit().constData());
@@ -109,10 +110,15 @@ int main(int argc, char** argv)
     parser.addOption(screenshotOption);
     QCommandLineOption compareOption("compare-tables",
                                      "Compare the tables FILE1 and FILE2 (first the older) by their keys at start.");
+    QCommandLineOption dialogOption("open-dialog",
+                                    "Open a compare dialog at start: compare-tables, compare-config-route, "
+                                    "compare-datafolders, select-show-commands or compare-device-configs.",
+                                    "NAME");
     parser.addOption(browserOption);
     parser.addOption(compareOption);
     parser.addOption(dataFoldersOption);
     parser.addOption(devicesOption);
+    parser.addOption(dialogOption);
     parser.addPositionalArgument("FILE1 FILE2", "The two tables of --compare-tables.", "[FILE1 FILE2]");
     parser.process(app);
     const QStringList tables = parser.positionalArguments();
@@ -162,6 +168,14 @@ int main(int argc, char** argv)
                                                     QFileInfo(tables[0]).fileName() + QStringLiteral(" -> ") +
                                                         QFileInfo(tables[1]).fileName());
             });
+        // Once the event loop runs, so that the dialog's own loop nests in it.
+        if (parser.isSet(dialogOption)) {
+            const std::string name = parser.value(dialogOption).toStdString();
+            QTimer::singleShot(0, &window, [&window, name] {
+                if (!window.OpenCompareDialog(name))
+                    std::fprintf(stderr, "tarnwick-workstation: no compare dialog '%s' to open\n", name.c_str());
+            });
+        }
         if (parser.isSet(screenshotOption))
             ScheduleScreenshot(window, parser.value(screenshotOption));
         result = app.exec();

@@ -10,6 +10,12 @@
 #include "guidataset/browser/core/DatafolderSelection.h"
 #include "guidataset/browser/core/PageTable.h"
 #include "guidataset/resources/DatafolderBrowserIds.h"
+#include "guidataset/compare/CCompareDatasetDlg.h"
+#include "guidataset/compare/CCompareMultiDlg.h"
+#include "guidataset/compare/CDlgSelect2Dataset.h"
+#include "guidataset/compare/CDlgSelectShowCommand.h"
+#include "guidataset/compare/CSelect2ConfigDlg.h"
+#include "guidataset/compare/CTwoCompareDatasetsImpl.h"
 #include "guidataset/dataset/CXTPDataSetComboBox.h"
 #include "guidataset/dataset/ComboBoxTipDataSets.h"
 #include "guidataset/dataset/DatasetEventSubscriber.h"
@@ -28,12 +34,14 @@
 #include "host/adaptor/DatafolderDataDisplayContent.h"
 #include "host/adaptor/GuiCenter.h"
 #include "host/adaptor/GuiLiveAccessCenter.h"
+#include "host/adaptor/HostMessages.h"
 #include "host/adaptor/ITwoCompareDatasets.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CConf.h"
 #include "host/util/CDataFolderGuard.h"
 #include "host/util/CGlobalSet.h"
 #include "host/util/EventDispatcher.h"
+#include "host/util/MessageDispatcher.h"
 #include "host/util/Pathname.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
@@ -556,10 +564,22 @@ std::string GuiDatasetCenterImpl::GetDataSetPath(const std::string& name, CNetwo
     return registry ? registry->GetDataSetPath(name) : std::string();
 }
 
-void GuiDatasetCenterImpl::CompareConfigFile(const char*, int, TWFileSystem*, INetworkInfo*) {}
+void GuiDatasetCenterImpl::CompareConfigFile(const char* device, int, TWFileSystem* fileSystem,
+                                             INetworkInfo* networkInfo)
+{
+    CSelect2ConfigDlg dialog(fileSystem, networkInfo);
+    dialog.SetDeviceName(device ? device : "");
+    if (platform::RunModal(dialog) != QDialog::Accepted)
+        return;
+    MessageDispatcher::Instance().CallReceiver(hostmsg::kConfigViewerReceiver, hostmsg::kCompareConfigFiles,
+                                               reinterpret_cast<std::uintptr_t>(dialog.GetFirstPath().c_str()),
+                                               reinterpret_cast<std::intptr_t>(dialog.GetSecondPath().c_str()));
+}
 
 ITwoCompareDatasets* GuiDatasetCenterImpl::GetTwoCompareDatasetsPtr()
 {
+    if (!m_compare)
+        m_compare = new CTwoCompareDatasetsImpl;
     return m_compare;
 }
 
@@ -676,28 +696,69 @@ void GuiDatasetCenterImpl::AddExternDataset(CNetworkBase* network, QWidget* pare
                                         EventPath(folder));
 }
 
-int GuiDatasetCenterImpl::ShowSelect2DatasetDialog(QWidget*, std::string&, std::string&, bool,
-                                                   bool)
+int GuiDatasetCenterImpl::ShowSelect2DatasetDialog(QWidget* parent, std::string& first, std::string& second,
+                                                   bool allowSame, bool offerWorkspace)
 {
-    return 0;
+    CDlgSelect2Dataset dialog(false, parent);
+    dialog.SetDataFolders(first, second);
+    dialog.SetAllowSame(allowSame);
+    dialog.SetOfferWorkspace(offerWorkspace);
+    if (platform::RunModal(dialog) != QDialog::Accepted)
+        return 0;
+    first = dialog.GetFirstPath();
+    second = dialog.GetSecondPath();
+    return 1;
 }
 
-int GuiDatasetCenterImpl::ShowSelect2DatasetDialog2(QWidget*, std::string&, std::string&, int&,
-                                                    int&, bool, bool)
+int GuiDatasetCenterImpl::ShowSelect2DatasetDialog2(QWidget* parent, std::string& first, std::string& second,
+                                                    int& firstTable, int& secondTable, bool allowSame,
+                                                    bool showTableChoice)
 {
-    return 0;
+    CDlgSelect2Dataset dialog(showTableChoice, parent);
+    dialog.SetDataFolders(first, second);
+    dialog.SetTableChoices(firstTable, secondTable);
+    dialog.SetAllowSame(allowSame);
+    if (platform::RunModal(dialog) != QDialog::Accepted)
+        return 0;
+    first = dialog.GetFirstPath();
+    second = dialog.GetSecondPath();
+    firstTable = dialog.GetFirstTableChoice();
+    secondTable = dialog.GetSecondTableChoice();
+    return 1;
 }
 
-int GuiDatasetCenterImpl::ShowCompareMultiDlg(QWidget*, std::vector<std::string>&, std::string&,
-                                              std::string&, int&)
+int GuiDatasetCenterImpl::ShowCompareMultiDlg(QWidget* parent, std::vector<std::string>& devices,
+                                              std::string& first, std::string& second, int& choices)
 {
-    return 0;
+    CCompareMultiDlg dialog(parent);
+    dialog.SetDevices(std::set<std::string>(devices.begin(), devices.end()));
+    dialog.SetDataFolders(first, second);
+    dialog.SetChoices(choices);
+    if (platform::RunModal(dialog) != QDialog::Accepted)
+        return 0;
+    devices.assign(dialog.GetDevices().begin(), dialog.GetDevices().end());
+    first = dialog.GetFirstPath();
+    second = dialog.GetSecondPath();
+    choices = dialog.GetChoices();
+    return 1;
 }
 
-int GuiDatasetCenterImpl::ShowCompareDataSet(QWidget*, int, std::string&, std::string&,
-                                             std::string&, bool, const std::string&)
+int GuiDatasetCenterImpl::ShowCompareDataSet(QWidget* parent, int kind, std::string& host, std::string& first,
+                                             std::string& second, bool allowSame, const std::string& openingFile)
 {
-    return 0;
+    CCompareDatasetDlg dialog(parent);
+    dialog.SetKind(kind);
+    dialog.SetHostName(host);
+    dialog.SetFirstDataFolderName(first);
+    dialog.SetSecondDataFolderName(second);
+    dialog.SetAllowSame(allowSame);
+    dialog.ApplyOpeningFile(openingFile);
+    if (platform::RunModal(dialog) != QDialog::Accepted)
+        return 0;
+    first = dialog.GetFirstTablePath();
+    second = dialog.GetSecondTablePath();
+    host = dialog.GetHostName();
+    return 1;
 }
 
 void GuiDatasetCenterImpl::ViewShowCommandResult(QWidget*, const std::set<std::string>&,
@@ -877,10 +938,16 @@ void GuiDatasetCenterImpl::SelectADataset(std::string& path, bool& retrieve)
     retrieve = dialog.GetRetrieve();
 }
 
-bool GuiDatasetCenterImpl::DialogSelectShowCommand(const char*, std::vector<std::string>&,
+bool GuiDatasetCenterImpl::DialogSelectShowCommand(const char* dataFolder, std::vector<std::string>& chosen,
                                                    std::vector<std::string>*, bool)
 {
-    return false;
+    CDlgSelectShowCommand dialog;
+    dialog.SetDataFolderName(dataFolder ? dataFolder : "");
+    dialog.SetChosen(chosen);
+    if (platform::RunModal(dialog) != QDialog::Accepted)
+        return false;
+    chosen = dialog.GetChosen();
+    return true;
 }
 
 void GuiDatasetCenterImpl::ViewShowCommandResult(const std::string&, QWidget*) {}

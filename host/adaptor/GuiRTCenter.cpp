@@ -14,6 +14,8 @@ using Slot = ServiceSlot<GuiRTCenter, DefaultGuiRTCenter>;
 
 GuiRTCenter::~GuiRTCenter() = default;
 
+void GuiRTCenter::CompareRouteTables(QWidget*, const std::string&, const std::string&) {}
+
 GuiRTCenter& GuiRTCenter::Instance()
 {
     return Slot::Shared().Get();

@@ -14,6 +14,9 @@ public:
     virtual void OpenRouteTable(const std::string& path, int viewOption, int flags) = 0;
     // Starts a route-table compare of path against a table the host asks for.
     virtual void CompareRouteTable(QWidget* parent, const std::string& path) = 0;
+    // Starts a route-table compare of two chosen tables, first against second.
+    // A host without one does nothing.
+    virtual void CompareRouteTables(QWidget* parent, const std::string& first, const std::string& second);
     // A route-table file was renamed; the host's open views follow it.
     virtual void OnRouteTableRenamed(const std::string& oldPath, const std::string& newPath) = 0;
 

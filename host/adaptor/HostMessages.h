@@ -18,6 +18,9 @@ inline constexpr int kTableViewerReceiver = 11;   // ARP, MAC and CDP tables
 // To kConfigViewerReceiver.
 // wparam 0, lparam const ConfigViewRequest*: open the file in the configuration viewer.
 inline constexpr unsigned kViewConfig = 1087;
+// wparam const char* first path, lparam const char* second path: compare two
+// configuration files of a device.
+inline constexpr unsigned kCompareConfigFiles = 1088;
 // wparam const char* path, lparam CNetworkBase* or 0: compare the configuration
 // with the same device's configuration of the project.
 inline constexpr unsigned kCompareConfig = 1089;
@@ -63,6 +66,7 @@ struct TableCompareRequest {
     std::string hostName;
     std::string path;
     std::string otherHostName;   // the same host again: the current DataFolder's table of it
+    std::string otherPath;       // when set, the table to compare with (otherHostName is then not used)
     int options = 0;
     std::map<std::string, std::string> columnMap;
     bool keyed = false;

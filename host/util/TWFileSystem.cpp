@@ -132,6 +132,15 @@ std::string TWFileSystem::GetRegistryFile() const
     return m_projectFolder.empty() ? std::string() : m_projectFolder + kRegistryFile;
 }
 
+std::string TWFileSystem::GetConfigFilePath(const std::string& fileName, int, bool) const
+{
+    const std::string root = GetConfigRootFolder();
+    if (root.empty() || fileName.empty() || fileName == "." || fileName == ".." ||
+        fileName.find_first_of("/\\") != std::string::npos)
+        return {};
+    return root + fileName;
+}
+
 std::string TWFileSystem::GetLiveConfigFolder(const std::string& p) { return KindFolder(p, "LiveConfig"); }
 std::string TWFileSystem::GetLiveRoutingTableFolder(const std::string& p) { return KindFolder(p, "LiveRouteTable"); }
 std::string TWFileSystem::GetLiveArpTableFolder(const std::string& p) { return KindFolder(p, "LiveArpTable"); }

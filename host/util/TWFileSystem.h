@@ -33,6 +33,10 @@ public:
     std::string GetDataSetRecent() const;      // <project>/DataFolders/Local default/
     std::string GetConfigRootFolder() const;   // <project>/Config/
     std::string GetRegistryFile() const;       // <project>/TWDataSet.ini
+    // A device's configuration file in the project: <project>/Config/<fileName>.
+    // The device's number and the flag are not needed by this layout. Empty for
+    // an empty name or a name that would leave the folder.
+    std::string GetConfigFilePath(const std::string& fileName, int deviceNumber, bool flag) const;
 
     // Kind folders inside a DataFolder path (with or without a trailing '/' or '\\');
     // empty for an empty path.

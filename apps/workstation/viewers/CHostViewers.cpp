@@ -102,6 +102,11 @@ long CHostViewers::OnConfigMessage(unsigned message, std::uintptr_t wparam, std:
             return 0;
         return CompareConfig(path, reinterpret_cast<CNetworkBase*>(lparam)) ? 1 : 0;
     }
+    case hostmsg::kCompareConfigFiles: {
+        const auto* first = reinterpret_cast<const char*>(wparam);
+        const auto* second = reinterpret_cast<const char*>(lparam);
+        return first && second && CDiffLauncher::Start(first, second, Owner()) ? 1 : 0;
+    }
     case hostmsg::kUpdateConfig: {
         const auto* request = reinterpret_cast<const hostmsg::ConfigUpdateRequest*>(lparam);
         if (!request || request->kind != 3)
@@ -145,6 +150,8 @@ long CHostViewers::OnTableMessage(unsigned message, std::uintptr_t wparam, std::
     const auto* request = reinterpret_cast<const hostmsg::TableCompareRequest*>(lparam);
     if (!request || request->path.empty())
         return 0;
+    if (!request->otherPath.empty())
+        return CompareTables(request->path, request->otherPath, kind) ? 1 : 0;
     const std::string& host = request->otherHostName.empty() ? request->hostName : request->otherHostName;
     return CompareTable(request->path, kind, host) ? 1 : 0;
 }
@@ -302,6 +309,21 @@ bool CHostViewers::CompareConfig(const std::string& path, CNetworkBase* network)
     if (CCompanionFiles::SameFile(path, other))
         return say("This is the project's own configuration of " + device + "; there is nothing to compare it with.");
     return CDiffLauncher::Start(path, other, Owner());
+}
+
+bool CHostViewers::CompareTables(const std::string& first, const std::string& second, TableKind kind)
+{
+    for (const std::string& path : {first, second}) {
+        if (!Exists(path)) {
+            platform::MessageBoxTW("The " + CCompanionFiles::KindTitle(kind) + " '" + path + "' does not exist.",
+                                   platform::BoxIcon::Information, platform::BoxButtons::Ok, Owner());
+            return false;
+        }
+    }
+    return CompareTableFiles(first, second,
+                             QString::fromStdString(CCompanionFiles::KindTitle(kind) + ": ") +
+                                 QFileInfo(QString::fromStdString(first)).fileName() + QStringLiteral(" -> ") +
+                                 QFileInfo(QString::fromStdString(second)).fileName());
 }
 
 bool CHostViewers::CompareTable(const std::string& path, TableKind kind, const std::string& otherHost)

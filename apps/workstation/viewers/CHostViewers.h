@@ -59,6 +59,8 @@ public:
     // window (first the older), or the one already showing them brought up.
     // False, with the reason said to the user, when they cannot be compared.
     bool CompareTableFiles(const std::string& first, const std::string& second, const QString& title);
+    // Two chosen tables of kind compared by their keys, first against second.
+    bool CompareTables(const std::string& first, const std::string& second, TableKind kind);
     // The route-table viewer's mode for tables opened from now on.
     void SetSimulatedMode(bool simulated) { m_simulated = simulated; }
     bool SimulatedMode() const { return m_simulated; }

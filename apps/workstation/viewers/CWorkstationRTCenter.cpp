@@ -20,6 +20,11 @@ void CWorkstationRTCenter::CompareRouteTable(QWidget*, const std::string& path)
                            std::string());
 }
 
+void CWorkstationRTCenter::CompareRouteTables(QWidget*, const std::string& first, const std::string& second)
+{
+    m_viewers.CompareTables(first, second, TableKind::Route);
+}
+
 void CWorkstationRTCenter::OnRouteTableRenamed(const std::string& oldPath, const std::string& newPath)
 {
     m_viewers.FollowRename(oldPath, newPath);

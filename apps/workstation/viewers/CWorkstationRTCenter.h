@@ -14,6 +14,7 @@ public:
     void SetSimulatedMode(bool simulated) override;
     void OpenRouteTable(const std::string& path, int viewOption, int flags) override;
     void CompareRouteTable(QWidget* parent, const std::string& path) override;
+    void CompareRouteTables(QWidget* parent, const std::string& first, const std::string& second) override;
     void OnRouteTableRenamed(const std::string& oldPath, const std::string& newPath) override;
 
 private:

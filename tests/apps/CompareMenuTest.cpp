@@ -1,0 +1,132 @@
+// The workstation's Compare menu: each entry opens the module's dialog, and
+// what the user chose reaches the host's table compare or the hand-off.
+#include "apps/workstation/MainWindow.h"
+#include "apps/workstation/ModuleLoader.h"
+#include "apps/workstation/viewers/CDataFolderReportWindow.h"
+#include "guidataset/dataset/CDatasetComboBox.h"
+#include "guidataset/resources/CompareDatasetDlgIds.h"
+#include "guidataset/resources/DlgSelect2DatasetIds.h"
+#include "host/adaptor/GuiDeviceCenter.h"
+#include "host/adaptor/HostMessages.h"
+#include "host/baseline/CBaseline.h"
+#include "host/util/CTWRTPath.h"
+#include "host/util/MessageDispatcher.h"
+#include "host/util/TWFileSystem.h"
+#include "platform/qt/ControlId.h"
+#include "support/ModalDriver.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AnsweringDeviceCenter final : public GuiDeviceCenter {
+public:
+    AnsweringDeviceCenter() { m_previous = Install(this); }
+    ~AnsweringDeviceCenter() override { Install(m_previous); }
+    void DeviceGroup(const std::vector<DeviceEntry>&, bool) override {}
+    bool SelectDevice(QWidget*, std::string& hostName, int&, int, int) override
+    {
+        hostName = "dist-sw1";
+        return true;
+    }
+    bool SelectDevices(QWidget*, const std::set<std::string>&, std::vector<DeviceEntry>&, int, int) override
+    {
+        return false;
+    }
+
+private:
+    GuiDeviceCenter* m_previous = nullptr;
+};
+
+void Choose(QDialog& dialog, int id, const std::string& name)
+{
+    auto* picker = platform::Control<CDatasetComboBox>(&dialog, id);
+    ASSERT_NE(picker, nullptr);
+    const int index = picker->FindDataSet(name.c_str());
+    ASSERT_GE(index, 0) << name;
+    picker->setCurrentIndex(index);
+    emit picker->activated(index);
+}
+
+class CompareMenu : public testing::Test {
+protected:
+    CompareMenu()
+    {
+        project = tmp.Path() + "campus/";
+        EXPECT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
+        EXPECT_TRUE(tmp.MakeDir("campus/DataFolders/Audit"));
+        EXPECT_TRUE(tmp.MakeDir("campus/DataFolders/Field Lab"));
+        EXPECT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
+    }
+    std::string PutArp(const std::string& dataFolder)
+    {
+        const std::string relative = "campus/DataFolders/" + dataFolder + "/LiveArpTable/" +
+                                     CTWRTPath::GetRtbFileName("dist-sw1", "", "", CTWRTPath::kArpTable);
+        EXPECT_TRUE(tmp.WriteFile(relative, "arp\r\n"));
+        return tmp.Path() + relative;
+    }
+
+    twtest::TempDir tmp;
+    std::string project;
+    workstation::ModuleLoader module;
+};
+
+TEST_F(CompareMenu, ChosenArpTablesReachTheHostsTableCompareWithBothPaths)
+{
+    const std::string audit = PutArp("Audit");
+    const std::string lab = PutArp("Field Lab");
+    workstation::MainWindow window(&module);
+    ASSERT_TRUE(window.OpenProject(project));
+    AnsweringDeviceCenter devices;
+    hostmsg::TableCompareRequest received;
+    unsigned message = 0;
+    MessageDispatcher::Instance().RegisterReceiver(
+        hostmsg::kTableViewerReceiver, [&](unsigned m, std::uintptr_t, std::intptr_t lparam) {
+            message = m;
+            received = *reinterpret_cast<const hostmsg::TableCompareRequest*>(lparam);
+            return 1L;
+        });
+    twtest::ModalDriver driver;
+    driver.Expect([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle().toStdString(), "Compare ARP Table");
+        twtest::ModalDriver::Click(dialog, kIdcCompareDatasetSelect);
+        Choose(dialog, kIdcCompareDatasetFirstPicker, "Audit");
+        Choose(dialog, kIdcCompareDatasetSecondPicker, "Field Lab");
+        twtest::ModalDriver::Click(dialog, kIdcCompareDatasetOk);
+        return dialog.result();
+    });
+    window.findChild<QAction*>("actionCompareArpTables")->trigger();
+    MessageDispatcher::Instance().UnRegisterReceiver(hostmsg::kTableViewerReceiver);
+    EXPECT_EQ(message, hostmsg::kCompareArpTable);
+    EXPECT_EQ(received.hostName, "dist-sw1");
+    EXPECT_EQ(received.path, audit);
+    EXPECT_EQ(received.otherPath, lab);
+}
+
+TEST_F(CompareMenu, CompareDataFoldersOpensTheChangeReportOfTheChosenPair)
+{
+    workstation::MainWindow window(&module);
+    ASSERT_TRUE(window.OpenProject(project));
+    twtest::ModalDriver driver;
+    driver.Expect([&](QDialog& dialog) {
+        Choose(dialog, kIdcSelect2DatasetFirstPicker, "Audit");
+        Choose(dialog, kIdcSelect2DatasetSecondPicker, "Field Lab");
+        twtest::ModalDriver::Click(dialog, kIdcSelect2DatasetOk);
+        return dialog.result();
+    });
+    window.findChild<QAction*>("actionCompareDataFolders")->trigger();
+    const QList<QMdiSubWindow*> windows = window.MdiArea()->subWindowList();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(qobject_cast<workstation::CDataFolderReportWindow*>(windows.front()->widget()));
+    EXPECT_EQ(windows.front()->windowTitle(), QString::fromUtf8("Changes: Audit \u2192 Field Lab"));
+}
+
+} // namespace

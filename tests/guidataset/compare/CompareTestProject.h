@@ -1,0 +1,160 @@
+#pragma once
+// The project "campus" for the compare dialog tests: DataFolders "Audit" and
+// "Field Lab", the routers core-r1 and core-r2 and the switch dist-sw1 in its
+// inventory, opened as the baseline; and host services that record what the
+// dialogs asked of them.
+#include "guidataset/dataset/CDatasetComboBox.h"
+#include "host/adaptor/GuiDeviceCenter.h"
+#include "host/adaptor/GuiLiveAccessCenter.h"
+#include "host/baseline/CBaseline.h"
+#include "host/netmodel/GlobalNetworkInfo.h"
+#include "host/netmodel/TWDeviceType.h"
+#include "host/util/CTWRTPath.h"
+#include "host/util/TWFileSystem.h"
+#include "platform/qt/ControlId.h"
+#include "support/ScopedProfile.h"
+#include "support/TempDir.h"
+
+#include <QComboBox>
+#include <QDialog>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace twtest {
+
+class CompareTestProject : public testing::Test {
+protected:
+    CompareTestProject() : profile(temp / "profile.ini")
+    {
+        project = temp / "campus/";
+        EXPECT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
+        EXPECT_TRUE(temp.MakeDir("campus/DataFolders/Audit"));
+        EXPECT_TRUE(temp.MakeDir("campus/DataFolders/Field Lab"));
+        EXPECT_TRUE(CBaseline::Open(project));
+        GlobalNetworkInfo* inventory = GetCurrentGNI();
+        EXPECT_NE(inventory, nullptr);
+        if (inventory) {
+            inventory->AddDevice("core-r1", TW_DEVICE_ROUTER);
+            inventory->AddDevice("core-r2", TW_DEVICE_ROUTER);
+            inventory->AddDevice("dist-sw1", TW_DEVICE_SWITCH);
+        }
+    }
+    ~CompareTestProject() override { CBaseline::Close(); }
+
+    std::string DataFolder(const std::string& name) const { return project + "DataFolders/" + name + "/"; }
+    // Writes a table of host into the DataFolder and returns its path.
+    std::string PutTable(const std::string& dataFolder, int type, const std::string& host,
+                         const std::string& name = "", const std::string& qualifier = "")
+    {
+        const std::string folder = CTWRTPath::GetTableFolder(DataFolder(dataFolder), type);
+        const std::string file = CTWRTPath::GetRtbFileName(host, name, qualifier, type);
+        const std::string relative = folder.substr(temp.Path().size()) + file;
+        EXPECT_TRUE(temp.WriteFile(relative, "table of " + host + "\r\n"));
+        return folder + file;
+    }
+
+    // Chooses the entry as a user does, by its text (a picker: its DataFolder name).
+    static void Choose(QDialog& dialog, int id, const std::string& text)
+    {
+        auto* list = platform::Control<QComboBox>(&dialog, id);
+        ASSERT_NE(list, nullptr) << id;
+        int index = list->findText(QString::fromStdString(text));
+        if (auto* picker = dynamic_cast<CDatasetComboBox*>(list); picker && index < 0)
+            index = picker->FindDataSet(text.c_str());
+        ASSERT_GE(index, 0) << text;
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    static std::vector<std::string> Items(QDialog& dialog, int id)
+    {
+        std::vector<std::string> items;
+        auto* list = platform::Control<QComboBox>(&dialog, id);
+        for (int i = 0; list && i < list->count(); ++i)
+            items.push_back(list->itemText(i).toStdString());
+        return items;
+    }
+
+    static std::string ItemStartingWith(QDialog& dialog, int id, const std::string& prefix)
+    {
+        for (const std::string& item : Items(dialog, id))
+            if (item.rfind(prefix, 0) == 0)
+                return item;
+        ADD_FAILURE() << "no entry starting with " << prefix << " in " << id;
+        return {};
+    }
+
+    TempDir temp;
+    ScopedProfile profile;
+    std::string project;
+};
+
+// Device choosers that answer as scripted and remember what they were asked.
+class RecordingDeviceCenter final : public GuiDeviceCenter {
+public:
+    RecordingDeviceCenter() { m_previous = Install(this); }
+    ~RecordingDeviceCenter() override { Install(m_previous); }
+
+    void DeviceGroup(const std::vector<DeviceEntry>&, bool) override {}
+    bool SelectDevice(QWidget*, std::string& hostName, int&, int filter, int) override
+    {
+        filters.push_back(filter);
+        if (answerHost.empty())
+            return false;
+        hostName = answerHost;
+        return true;
+    }
+    bool SelectDevices(QWidget*, const std::set<std::string>& current, std::vector<DeviceEntry>& chosen,
+                       int action, int) override
+    {
+        offered = current;
+        actions.push_back(action);
+        chosen = answerDevices;
+        return confirm;
+    }
+
+    std::string answerHost;
+    std::vector<DeviceEntry> answerDevices;
+    bool confirm = true;
+    std::vector<int> filters;
+    std::vector<int> actions;
+    std::set<std::string> offered;
+
+private:
+    GuiDeviceCenter* m_previous = nullptr;
+};
+
+// A live access that is busy when told so and records each retrieval.
+class RecordingLiveAccess final : public GuiLiveAccessCenter {
+public:
+    struct Retrieval {
+        std::string devices;
+        std::string dataFolder;
+        int mode = 0;
+    };
+    RecordingLiveAccess() { m_previous = Install(this); }
+    ~RecordingLiveAccess() override { Install(m_previous); }
+
+    void SetCurrentDataSetPath(const std::string&) override {}
+    bool ExecuteCommand(const std::string&, const std::string&, const std::string&, QWidget*) override
+    {
+        return false;
+    }
+    bool IsRetrieving() override { return busy; }
+    void RetrieveLiveData(const std::string& devices, const std::string& dataFolder, int mode) override
+    {
+        retrievals.push_back({devices, dataFolder, mode});
+    }
+    void ViewIpAccounting(const std::string&) override {}
+
+    bool busy = false;
+    std::vector<Retrieval> retrievals;
+
+private:
+    GuiLiveAccessCenter* m_previous = nullptr;
+};
+
+} // namespace twtest
