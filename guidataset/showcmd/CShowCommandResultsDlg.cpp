@@ -119,7 +119,6 @@ CShowCommandResultsDlg::CShowCommandResultsDlg(QWidget** ownerSlot, QWidget* par
     : QDialog(parent), m_ownerSlot(ownerSlot)
 {
     setWindowTitle("Show Command Results Browser");
-    setObjectName("ShowCommandResultsDlg");
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);

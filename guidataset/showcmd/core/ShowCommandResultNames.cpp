@@ -4,6 +4,7 @@
 #include "host/util/CFileName.h"
 #include "platform/core/DirEntry.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace {
@@ -42,6 +43,24 @@ void AddOnce(std::vector<std::string>& list, std::unordered_set<std::string>& se
         list.push_back(text);
 }
 
+std::string Folded(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 32);
+    return text;
+}
+
+// Alphabetical ignoring ASCII case; names that differ only in case keep a fixed order.
+void SortNames(std::vector<std::string>& names)
+{
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string foldedA = Folded(a);
+        const std::string foldedB = Folded(b);
+        return foldedA != foldedB ? foldedA < foldedB : a < b;
+    });
+}
+
 } // namespace
 
 std::vector<std::string> ListShowCommandDevices(const std::string& folder)
@@ -49,6 +68,7 @@ std::vector<std::string> ListShowCommandDevices(const std::string& folder)
     std::vector<std::string> devices;
     std::unordered_set<std::string> seen;
     ForEachResult(folder, std::string(), [&](const ResultName& name) { AddOnce(devices, seen, name.device); });
+    SortNames(devices);
     return devices;
 }
 
@@ -61,6 +81,7 @@ std::vector<std::string> ListShowCommandCommands(const std::string& folder, cons
         if (name.device == device && name.time >= since)
             AddOnce(commands, seen, name.command);
     });
+    SortNames(commands);
     return commands;
 }
 
@@ -72,5 +93,6 @@ std::vector<std::string> ListShowCommandTimes(const std::string& folder, const s
         if (name.device == device && name.command == command && name.time >= since)
             times.push_back(name.time);
     });
+    std::sort(times.begin(), times.end());
     return times;
 }

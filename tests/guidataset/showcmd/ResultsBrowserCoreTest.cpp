@@ -9,7 +9,6 @@
 #include <gmock/gmock.h>
 
 using testing::ElementsAre;
-using testing::UnorderedElementsAre;
 
 TEST(ResultNames, DevicesCommandsAndTimesComeOnceExactlySpeltAndFromSinceOn)
 {
@@ -27,10 +26,10 @@ TEST(ResultNames, DevicesCommandsAndTimesComeOnceExactlySpeltAndFromSinceOn)
     EXPECT_TRUE(temp.WriteFile("$$.txt", "no device, no command"));
     EXPECT_TRUE(temp.MakeDir("sub$dir$x.txt"));
 
-    EXPECT_THAT(ListShowCommandDevices(temp.Path()),
-                UnorderedElementsAre("core-r1", "core-r10", "CORE-R1", "dev$ice"));
-    EXPECT_THAT(ListShowCommandCommands(temp.Path(), "core-r1", ""),
-                UnorderedElementsAre("show ip route", "show version"));
+    EXPECT_THAT(ListShowCommandDevices(temp.Path()), ElementsAre("CORE-R1", "core-r1", "core-r10", "dev$ice"));
+    EXPECT_THAT(ListShowCommandCommands(temp.Path(), "core-r1", ""), ElementsAre("show ip route", "show version"));
+    EXPECT_THAT(ListShowCommandTimes(temp.Path(), "core-r1", "show ip route", ""),
+                ElementsAre("2024-05-01 10-00-00.000", "2024-05-02 10-00-00.000"));
     EXPECT_THAT(ListShowCommandCommands(temp.Path(), "core-r1", "2024-05-01"), ElementsAre("show ip route"));
     EXPECT_THAT(ListShowCommandTimes(temp.Path(), "core-r1", "show ip route", "2024-05-02"),
                 ElementsAre("2024-05-02 10-00-00.000"));
