@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 
 class QAction;
@@ -13,6 +14,7 @@ class GuiDatasetCenter;
 namespace workstation {
 
 class CHostViewers;
+class CWorkstationLiveAccess;
 class ModuleLoader;
 
 // The workstation's main window: the open project, its menus and the MDI area
@@ -32,6 +34,9 @@ public:
     // Opens the current DataFolder in the module's browser, in the MDI area;
     // false when there is no module, project or browser.
     bool OpenBrowser();
+    // Opens the show-command results browser on the current DataFolder; false
+    // when there is no module or project.
+    bool OpenShowCommandResults();
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QWidget* ToolbarPicker() const { return m_toolbarPicker; }
@@ -73,6 +78,7 @@ private:
     QAction* m_lockAction = nullptr;
     QWidget* m_toolbarPicker = nullptr;
     ModuleLoader* m_module = nullptr;
+    std::unique_ptr<CWorkstationLiveAccess> m_liveAccess;
 };
 
 } // namespace workstation

@@ -22,11 +22,17 @@ namespace {
 
 const char* GetEnv(const char* name) { return std::getenv(name); }
 
-// Renders the shown window to a PNG and ends the program.
+// Renders the window in front (a dialog over the main window, else the main
+// window) to a PNG and ends the program.
 void ScheduleScreenshot(QWidget& window, const QString& file)
 {
     QTimer::singleShot(300, &window, [&window, file] {
-        const bool saved = window.grab().save(file, "PNG");
+        QWidget* shown = QApplication::activeModalWidget();
+        if (!shown)
+            shown = QApplication::activeWindow();
+        if (!shown || !shown->isVisible())
+            shown = &window;
+        const bool saved = shown->grab().save(file, "PNG");
         if (!saved)
             std::fprintf(stderr, "tarnwick-workstation: cannot write the screenshot %s\n",
                          file.toLocal8Bit().constData());
@@ -60,7 +66,10 @@ int main(int argc, char** argv)
     QCommandLineOption browserOption("open-browser", "Open the current DataFolder in the browser at start.");
     parser.addOption(projectOption);
     parser.addOption(screenshotOption);
+    QCommandLineOption resultsOption("open-results",
+                                     "Open the show-command results browser on the current DataFolder at start.");
     parser.addOption(browserOption);
+    parser.addOption(resultsOption);
     parser.process(app);
 
     platform::QtPrompter prompter;
@@ -87,8 +96,12 @@ int main(int argc, char** argv)
     {
         workstation::MainWindow window(&module);
         window.show();
-        if (!projectFolder.empty() && window.OpenProject(projectFolder) && parser.isSet(browserOption))
-            window.OpenBrowser();
+        if (!projectFolder.empty() && window.OpenProject(projectFolder)) {
+            if (parser.isSet(browserOption))
+                window.OpenBrowser();
+            if (parser.isSet(resultsOption))
+                window.OpenShowCommandResults();
+        }
         if (parser.isSet(screenshotOption))
             ScheduleScreenshot(window, parser.value(screenshotOption));
         result = app.exec();
