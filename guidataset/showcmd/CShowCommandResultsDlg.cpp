@@ -256,7 +256,7 @@ void CShowCommandResultsDlg::BuildControls()
     connect(exportButton, &QPushButton::clicked, this, &CShowCommandResultsDlg::Export);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_text, &QWidget::customContextMenuRequested, this, &CShowCommandResultsDlg::ShowTextMenu);
-    connect(m_text, &QTextEdit::textChanged, this, [this] { m_findTextValid = false; });
+    connect(m_text->document(), &QTextDocument::contentsChange, this, &CShowCommandResultsDlg::KeepFindText);
     connect(m_note, &QPlainTextEdit::textChanged, this, &CShowCommandResultsDlg::LimitNote);
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
             &CShowCommandResultsDlg::AskAndFind);
@@ -559,8 +559,14 @@ void CShowCommandResultsDlg::ShowSelectedResult()
                           .arg(QString::fromStdString(FileNameOf(companion)),
                                QString::fromStdString(m_text->GetLastError())));
     }
-    if (!shown)
-        m_text->SetPlainTextContent(WithLfLineEnds(resultText));
+    m_findTextValid = false;   // not kept up to date while the whole text is replaced
+    if (!shown) {
+        const std::string plain = WithLfLineEnds(resultText);
+        m_text->SetPlainTextContent(plain);
+        // Find searches this very text until it is edited: no copy out of a large document.
+        m_findText = QString::fromStdString(plain);
+        m_findTextValid = true;
+    }
     m_text->SetFilePath(companion);
     m_text->SetModified(false);
 }
@@ -714,9 +720,34 @@ void CShowCommandResultsDlg::AskAndFind()
     input.SetMessages("Please input message!", "The input is invalid.", "The input is too long.");
     if (!input.DoModal())
         return;
-    m_findKeyword = QString::fromStdString(CutUtf8(input.GetText(), kKeywordMaxBytes));
+    FindText(input.GetText());
+}
+
+void CShowCommandResultsDlg::FindText(const std::string& keyword)
+{
+    m_findKeyword = QString::fromStdString(CutUtf8(keyword, kKeywordMaxBytes));
     m_findPos = 0;
     FindNext();
+}
+
+void CShowCommandResultsDlg::KeepFindText(int position, int removed, int added)
+{
+    if (!m_findTextValid)
+        return;
+    if (position < 0 || removed < 0 || added < 0 || position + removed > m_findText.size()) {
+        m_findTextValid = false;
+        return;
+    }
+    // The changed stretch as the raw text has it (a paragraph end is one
+    // character), so an edit costs its own length, not the whole result's.
+    QTextCursor changed(m_text->document());
+    changed.setPosition(position);
+    changed.setPosition(std::min(position + added, m_text->document()->characterCount() - 1),
+                        QTextCursor::KeepAnchor);
+    const QString text = changed.selectedText();
+    if (removed == added && QStringView(m_findText).mid(position, removed) == text)
+        return;   // formatting only
+    m_findText.replace(position, removed, text);
 }
 
 void CShowCommandResultsDlg::FindNext()
@@ -724,7 +755,9 @@ void CShowCommandResultsDlg::FindNext()
     if (m_findPos < 0 || m_findKeyword.isEmpty())
         return;
     if (!m_findTextValid) {
-        m_findText = m_text->document()->toPlainText();
+        // The raw text keeps the document's positions (a paragraph end is one
+        // character) and is cheaper to take than the plain text.
+        m_findText = m_text->document()->toRawText();
         m_findTextValid = true;
     }
     const std::u16string_view text(reinterpret_cast<const char16_t*>(m_findText.utf16()),

@@ -49,6 +49,8 @@ public:
     // Searches the keyword from the last match on (Ctrl+F asks for it, F3 repeats).
     void AskAndFind();
     void FindNext();
+    // Searches keyword (its first 254 bytes) from the start of the result.
+    void FindText(const std::string& keyword);
 
     // Fills model with the devices of folder (or of the set, when given: those
     // the network model knows and that take show commands), each with its icon.
@@ -84,6 +86,8 @@ private:
     void Compare();
     void Export();
     void ShowTextMenu(const QPoint& where);
+    // Follows an edit of the result text in the text Find searches.
+    void KeepFindText(int position, int removed, int added);
     void LimitNote();
     void SetStatus(const QString& text);
 

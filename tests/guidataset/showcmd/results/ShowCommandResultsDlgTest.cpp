@@ -248,6 +248,14 @@ TEST_F(ResultsBrowser, NoteAndFormattingAreSavedAndComeBackOnReopening)
     EXPECT_EQ(at.charFormat().fontWeight(), QFont::Bold);
     at.setPosition(8);
     EXPECT_NE(at.charFormat().fontWeight(), QFont::Bold);
+    // The next result without formatting takes none of this one's.
+    at.setPosition(2);
+    Text()->setTextCursor(at);
+    dialog->OpenResultFile(Path("core-r1", kRoute, kT3));
+    QTextCursor plain(Text()->document());
+    plain.setPosition(2);
+    EXPECT_NE(plain.charFormat().fontWeight(), QFont::Bold);
+    dialog->OpenResultFile(Path("core-r1", kRoute, kT1));
 
     // An empty note takes the separator away.
     Note()->clear();
@@ -393,6 +401,21 @@ TEST_F(ResultsBrowser, FindSelectsEachMatchIgnoringCaseAndForgetsAMissingKeyword
     const int end = Text()->textCursor().selectionStart();
     dialog->FindNext();
     EXPECT_EQ(Text()->textCursor().selectionStart(), end);
+
+    // Edits and formatting are followed: matches are found where they are now.
+    QTextCursor edit(Text()->document());
+    edit.insertText("Gi0/9 new\n");
+    edit.setPosition(6);
+    edit.setPosition(10, QTextCursor::KeepAnchor);
+    edit.removeSelectedText();   // "Gi0/9 Gi0/1 up", then the result's other lines
+    edit.setPosition(0);
+    edit.setPosition(4, QTextCursor::KeepAnchor);
+    Text()->setTextCursor(edit);
+    Text()->SetBold(true);
+    dialog->FindText("0/1");
+    EXPECT_EQ(Text()->textCursor().selectionStart(), 8);
+    dialog->FindText("GI0/3");
+    EXPECT_EQ(Text()->textCursor().selectionStart(), 26);
 }
 
 TEST_F(ResultsBrowser, CompareAndExportReachTheirDialogAndFiles)
