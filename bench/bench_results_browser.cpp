@@ -145,8 +145,9 @@ void BM_FindInResult(benchmark::State& state)
     state.counters["found at"] = static_cast<double>(found);
 }
 
-// The whole Find as the user runs it, once: the search, then the editor
-// scrolled to the match, which first lays out the text up to it.
+// The first Find as the user runs it on a freshly opened result: the search,
+// then the editor scrolled to the match, for which Qt first lays out the text
+// up to it.
 void BM_FindInEditor(benchmark::State& state)
 {
     CShowCommandResultsDlg& dialog = BigResultShown();
@@ -179,8 +180,9 @@ BENCHMARK(BM_DeviceList)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTi
 BENCHMARK(BM_FindFilesOfDevice)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
 BENCHMARK(BM_CommandList)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
 BENCHMARK(BM_GrepCount)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
-BENCHMARK(BM_FindInResult)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+// The first Find lays the editor's text out; the searches after it do not.
 BENCHMARK(BM_FindInEditor)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_FindInResult)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
 
 int main(int argc, char** argv)
 {
@@ -209,8 +211,8 @@ int main(int argc, char** argv)
                     "(target <= 3.00)\n",
                     commands * 1e3, deviceListing * 1e3, commands / deviceListing);
     if (grep > 0 && find > 0 && findFirst > 0)
-        std::printf("Find in a 50 MB result: %.2f ms (the first Find in the editor, scrolling included: %.2f ms), grep -c -i "
-                    "%.2f ms, ratio = %.2f (%.2f) (target <= 3.00)\n",
+        std::printf("Find in a 50 MB result: %.2f ms (the first Find after opening it, the editor's layout included: "
+                    "%.2f ms), grep -c -i %.2f ms, ratio = %.2f (%.2f) (target <= 3.00)\n",
                     find * 1e3, findFirst * 1e3, grep * 1e3, find / grep, findFirst / grep);
     benchmark::Shutdown();
     return 0;
