@@ -1,6 +1,7 @@
 #include "apps/workstation/MainWindow.h"
 
 #include "apps/workstation/ChooseDataFolderDialog.h"
+#include "apps/workstation/CWorkstationLiveAccess.h"
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CHostViewers.h"
 #include "apps/workstation/viewers/ComparisonWindows.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(ModuleLoader* module, QWidget* parent)
     m_projectLabel = new QLabel(this);
     statusBar()->addWidget(m_projectLabel, 1);
     m_viewers = new CHostViewers(m_mdiArea, statusBar(), this);
+    m_liveAccess = std::make_unique<CWorkstationLiveAccess>();
     BuildMenus();
     if (module && module->IsLoaded())
         BuildDataFolderTools(*module);
@@ -152,6 +154,9 @@ void MainWindow::BuildDataFolderTools(ModuleLoader& module)
     describe->setObjectName("actionDescribeDataFolder");
     QAction* browse = m_dataFolderMenu->addAction(tr("Open in Browser"), this, &MainWindow::OpenBrowser);
     browse->setObjectName("actionOpenInBrowser");
+    QAction* results = m_dataFolderMenu->addAction(tr("Show Command Results..."), this,
+                                                   &MainWindow::OpenShowCommandResults);
+    results->setObjectName("actionShowCommandResults");
     QAction* view = m_dataFolderMenu->addAction(tr("View DataFolder..."), this, &MainWindow::OnViewDataFolder);
     view->setObjectName("actionViewDataFolder");
     QAction* exportAction = m_dataFolderMenu->addAction(tr("Export DataFolder..."), this, &MainWindow::OnExportDataFolder);
@@ -425,6 +430,15 @@ bool MainWindow::OpenBrowser()
     if (!m_module->PrepareBrowserContent(content, name, path))
         return false;
     service->DisplayView(content);
+    return true;
+}
+
+bool MainWindow::OpenShowCommandResults()
+{
+    GuiDatasetCenter* service = Service();
+    if (!service)
+        return false;
+    service->ViewShowCommandResult(this, CurrentDataFolderPath(), std::string());
     return true;
 }
 

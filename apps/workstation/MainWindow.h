@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ class GuiDatasetCenter;
 namespace workstation {
 
 class CHostViewers;
+class CWorkstationLiveAccess;
 class ModuleLoader;
 
 // The workstation's main window: the open project, its menus and the MDI area
@@ -39,6 +41,9 @@ public:
     // "compare-device-configs" (the project's first device). False for
     // another name or when there is no module or project.
     bool OpenCompareDialog(const std::string& name);
+    // Opens the show-command results browser on the current DataFolder; false
+    // when there is no module or project.
+    bool OpenShowCommandResults();
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QWidget* ToolbarPicker() const { return m_toolbarPicker; }
@@ -93,6 +98,7 @@ private:
     QAction* m_lockAction = nullptr;
     QWidget* m_toolbarPicker = nullptr;
     ModuleLoader* m_module = nullptr;
+    std::unique_ptr<CWorkstationLiveAccess> m_liveAccess;
 };
 
 } // namespace workstation

@@ -30,12 +30,17 @@ namespace {
 
 const char* GetEnv(const char* name) { return std::getenv(name); }
 
-// Renders the shown window, or the dialog open over it, to a PNG and ends the program.
+// Renders the window in front (a dialog over the main window, else the main
+// window) to a PNG and ends the program.
 void ScheduleScreenshot(QWidget& window, const QString& file)
 {
     QTimer::singleShot(300, &window, [&window, file] {
         QWidget* shown = QApplication::activeModalWidget();
-        const bool saved = (shown ? shown : &window)->grab().save(file, "PNG");
+        if (!shown)
+            shown = QApplication::activeWindow();
+        if (!shown || !shown->isVisible())
+            shown = &window;
+        const bool saved = shown->grab().save(file, "PNG");
         if (!saved)
             std::fprintf(stderr, "tarnwick-workstation: cannot write the screenshot %s\n",
                          file.toLocal8Bit().constData());
@@ -108,6 +113,8 @@ int main(int argc, char** argv)
         "FIRST:SECOND");
     parser.addOption(projectOption);
     parser.addOption(screenshotOption);
+    QCommandLineOption resultsOption("open-results",
+                                     "Open the show-command results browser on the current DataFolder at start.");
     QCommandLineOption compareOption("compare-tables",
                                      "Compare the tables FILE1 and FILE2 (first the older) by their keys at start.");
     QCommandLineOption dialogOption("open-dialog",
@@ -119,6 +126,7 @@ int main(int argc, char** argv)
     parser.addOption(dataFoldersOption);
     parser.addOption(devicesOption);
     parser.addOption(dialogOption);
+    parser.addOption(resultsOption);
     parser.addPositionalArgument("FILE1 FILE2", "The two tables of --compare-tables.", "[FILE1 FILE2]");
     parser.process(app);
     const QStringList tables = parser.positionalArguments();
@@ -155,6 +163,8 @@ int main(int argc, char** argv)
         if (!projectFolder.empty() && window.OpenProject(projectFolder)) {
             if (parser.isSet(browserOption))
                 window.OpenBrowser();
+            if (parser.isSet(resultsOption))
+                window.OpenShowCommandResults();
             if (parser.isSet(dataFoldersOption))
                 OpenComparison(window, parser.value(dataFoldersOption), false);
             if (parser.isSet(devicesOption))

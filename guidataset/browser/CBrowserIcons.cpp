@@ -120,6 +120,43 @@ void Folder(QPainter& p)
     p.drawLine(QPointF(11.2, 11.5), QPointF(13.6, 13.6));
 }
 
+void Switch(QPainter& p)
+{
+    p.setPen(Pen("#1f6b4a"));
+    p.setBrush(QColor("#3aa876"));
+    p.drawRoundedRect(QRectF(1.5, 4.5, 13, 7), 1.5, 1.5);
+    p.setPen(Pen("#ffffff", 1.2));
+    p.drawLine(QPointF(4, 7), QPointF(11, 7));
+    p.drawLine(QPointF(9.5, 5.8), QPointF(11, 7));
+    p.drawLine(QPointF(5, 9), QPointF(12, 9));
+    p.drawLine(QPointF(5, 9), QPointF(6.5, 10.2));
+}
+
+void Firewall(QPainter& p)
+{
+    p.setPen(Pen("#8a2c1d"));
+    p.setBrush(QColor("#d9553f"));
+    p.drawRect(QRectF(1.5, 3.5, 13, 10));
+    p.setPen(Pen("#f7d9d3", 0.9));
+    for (double y : {6.8, 10.2})
+        p.drawLine(QPointF(1.5, y), QPointF(14.5, y));
+    for (double x : {5.5, 10.5})
+        p.drawLine(QPointF(x, 3.5), QPointF(x, 6.8));
+    p.drawLine(QPointF(8, 6.8), QPointF(8, 10.2));
+    for (double x : {5.5, 10.5})
+        p.drawLine(QPointF(x, 10.2), QPointF(x, 13.5));
+}
+
+void UnknownDevice(QPainter& p)
+{
+    p.setPen(Pen("#5a6b7b"));
+    p.setBrush(QColor("#c9d2db"));
+    p.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
+    p.setBrush(QColor("#2f7bbf"));
+    for (double x : {4.0, 6.5, 9.0})
+        p.drawRect(QRectF(x, 7.5, 1.5, 1.5));
+}
+
 } // namespace
 
 QIcon CBrowserIcons::TabIcon(int pageId)
@@ -146,4 +183,21 @@ QIcon CBrowserIcons::FrameIcon()
 {
     static auto* icon = new QIcon(Painted(Folder));
     return *icon;
+}
+
+QIcon CBrowserIcons::DeviceIcon(int index)
+{
+    static auto* icons = new std::map<int, QIcon>();
+    auto found = icons->find(index);
+    if (found != icons->end())
+        return found->second;
+    QIcon icon;
+    switch (index) {
+    case 1: icon = Painted(Route); break;
+    case 2: icon = Painted(Switch); break;
+    case 3: icon = Painted(Firewall); break;
+    default: icon = Painted(UnknownDevice); break;
+    }
+    icons->emplace(index, icon);
+    return icon;
 }

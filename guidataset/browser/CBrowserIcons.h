@@ -9,4 +9,7 @@ public:
     static QIcon TabIcon(int pageId);
     // The browser frame's small icon.
     static QIcon FrameIcon();
+    // A device's icon by TWDeviceFactory::GetIndexOfDeviceSubType: 0 unknown,
+    // 1 router, 2 switch, 3 firewall.
+    static QIcon DeviceIcon(int index);
 };

@@ -282,6 +282,9 @@ void CCompareShowCommandDlg::OnCompare()
                                platform::BoxButtons::Ok, this);
         return;
     }
-    // The viewer runs on its own; whether it could be started is not waited for.
-    platform::StartProcess(DiffCommandLine(first, second));
+    // The viewer runs on its own; only a failed start is reported.
+    if (!platform::StartProcess(DiffCommandLine(first, second)))
+        platform::MessageBoxTW(std::string("The difference viewer ") + kViewerProgram +
+                                   " cannot be started: it is neither on PATH nor in the workstation's own folder.",
+                               platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, this);
 }

@@ -30,6 +30,7 @@
 #include "guidataset/dialogs/CDovrelSelectDataset.h"
 #include "guidataset/dialogs/CSelectADatasetDlg.h"
 #include "guidataset/dialogs/CDovrelDataSetView.h"
+#include "guidataset/showcmd/CShowCommandResultsDlg.h"
 #include "guidataset/showcmd/ShowCmdImport.h"
 #include "host/adaptor/DatafolderDataDisplayContent.h"
 #include "host/adaptor/GuiCenter.h"
@@ -761,15 +762,17 @@ int GuiDatasetCenterImpl::ShowCompareDataSet(QWidget* parent, int kind, std::str
     return 1;
 }
 
-void GuiDatasetCenterImpl::ViewShowCommandResult(QWidget*, const std::set<std::string>&,
-                                                 const std::string&, const std::string&,
-                                                 const std::string&, const std::string&)
+void GuiDatasetCenterImpl::ViewShowCommandResult(QWidget*, const std::set<std::string>& devices,
+                                                 const std::string& dataFolder, const std::string& since,
+                                                 const std::string& title, const std::string& device)
 {
+    CShowCommandResultsDlg::ShowInstance(m_resultsBrowser)->OpenDevices(devices, dataFolder, since, title, device);
 }
 
-void GuiDatasetCenterImpl::ViewShowCommandResult(QWidget*, const std::string&,
-                                                 const std::string&)
+void GuiDatasetCenterImpl::ViewShowCommandResult(QWidget*, const std::string& dataFolder,
+                                                 const std::string& device)
 {
+    CShowCommandResultsDlg::ShowInstance(m_resultsBrowser)->OpenDataFolder(dataFolder, device);
 }
 
 CMultiDocTemplate* GuiDatasetCenterImpl::CreateDocTemplate()
@@ -950,7 +953,10 @@ bool GuiDatasetCenterImpl::DialogSelectShowCommand(const char* dataFolder, std::
     return true;
 }
 
-void GuiDatasetCenterImpl::ViewShowCommandResult(const std::string&, QWidget*) {}
+void GuiDatasetCenterImpl::ViewShowCommandResult(const std::string& resultPath, QWidget*)
+{
+    CShowCommandResultsDlg::ShowInstance(m_resultsBrowser)->OpenResultFile(resultPath);
+}
 
 void GuiDatasetCenterImpl::CloseShowCommandResult()
 {

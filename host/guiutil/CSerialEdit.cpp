@@ -72,11 +72,19 @@ void CSerialEdit::SetModified(bool modified)
 
 void CSerialEdit::SetPlainTextContent(const std::string& text)
 {
-    richtext::RtfText plain;
-    plain.runs.push_back(richtext::RtfRun{});
-    plain.runs.back().text = text;
-    std::erase(plain.runs.back().text, '\r');
-    SetRichText(plain);
+    // One bulk load instead of inserting line by line with an undo record each:
+    // a result of many megabytes opens at once. The format at the cursor is set
+    // to the default first, as the whole new text takes it.
+    QString plain = QString::fromStdString(text);
+    plain.remove(QLatin1Char('\r'));
+    clear();
+    QTextCharFormat format;
+    format.setFont(document()->defaultFont());
+    setCurrentCharFormat(format);
+    setPlainText(plain);
+    QTextCursor start(document());
+    setTextCursor(start);
+    SetModified(false);
 }
 
 std::string CSerialEdit::GetPlainTextContent() const

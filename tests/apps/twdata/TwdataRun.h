@@ -5,6 +5,7 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
+#include <filesystem>
 #include <string>
 
 namespace twtest {
@@ -30,6 +31,17 @@ inline TwdataOutcome RunTwdata(const QStringList& args,
     run.out = process.readAllStandardOutput().toStdString();
     run.err = process.readAllStandardError().toStdString();
     return run;
+}
+
+// A copy of the bundled sample project as "<folder>Sample Project/", with its
+// captured logs imported by twdata as a user would; the outcome of the import.
+inline TwdataOutcome ImportSampleProject(const std::string& folder, std::string& project)
+{
+    project = folder + "Sample Project/";
+    std::filesystem::copy(TW_SOURCE_DIR "/samples/sample-project", project,
+                          std::filesystem::copy_options::recursive);
+    return RunTwdata({"-p", QString::fromStdString(project), "import-log", "--yes",
+                      QString::fromStdString(project + "Captured logs")});
 }
 
 } // namespace twtest

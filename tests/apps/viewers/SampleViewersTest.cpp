@@ -42,10 +42,8 @@ void Screenshot(QWidget& window, const char* name)
 TEST(SampleViewers, ConfigurationAndTablesOfTheSampleProject)
 {
     twtest::TempDir tmp;
-    const std::string project = tmp.Path() + "Sample Project/";
-    fs::copy(TW_SOURCE_DIR "/samples/sample-project", project, fs::copy_options::recursive);
-    const auto imported = twtest::RunTwdata({"-p", QString::fromStdString(project), "import-log", "--yes",
-                                             QString::fromStdString(project + "Captured logs")});
+    std::string project;
+    const auto imported = twtest::ImportSampleProject(tmp.Path(), project);
     ASSERT_EQ(imported.status, 0) << imported.err;
 
     twtest::ScriptedPrompter prompter;

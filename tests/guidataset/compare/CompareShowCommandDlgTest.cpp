@@ -114,7 +114,7 @@ protected:
     twtest::TempDir temp;
     twtest::ScopedProfile profile;
     std::string project;
-    twtest::RecordingProcessStarter starter{false};   // a viewer that cannot start is not reported
+    twtest::RecordingProcessStarter starter;
 };
 
 } // namespace
@@ -163,6 +163,22 @@ TEST_F(CompareShowCommand, TwoDifferentResultsGoToTheViewerFirstSideFirstAndTheD
     EXPECT_THAT(platform::SplitCommandLine(expected),
                 ElementsAre("TarnwickDiff.exe", Path("Audit", "core-r1", kRoute, "2024-05-02 10-00-00.000"),
                             Path("Field Lab", "core-r1", kRoute, "2024-06-01 09-00-00.000")));
+}
+
+TEST_F(CompareShowCommand, AViewerThatCannotStartIsNamedToTheUser)
+{
+    starter.answer = false;
+    Put("Field Lab", "core-r1", kRoute, "2024-06-01 09-00-00.000", "route C\r\n");
+    ScriptedPrompter prompter;
+    prompter.ExpectMessage("The difference viewer TarnwickDiff.exe cannot be started: it is neither on PATH nor in "
+                           "the workstation's own folder.",
+                           BoxAnswer::Ok);
+    Run([&](QDialog& dialog) {
+        Choose(dialog, kIdcCompareShowCommandFirstCommand, kRoute);
+        Choose(dialog, kIdcCompareShowCommandSecondPicker, "Field Lab");
+        ModalDriver::Click(dialog, kIdcCompareShowCommandCompare);
+    });
+    EXPECT_EQ(starter.commandLines.size(), 1u);
 }
 
 TEST_F(CompareShowCommand, ResultsWithTheSameTextAreSaidUnchangedAndStartNothing)
