@@ -4,6 +4,7 @@
 // (platform::FindFiles) as the baseline.
 // Run: bench_browser_fill [--benchmark_...]; the ratios are printed at the end.
 #include "bench/support/BenchFolder.h"
+#include "bench/support/FindFilesBaseline.h"
 #include "bench/support/RunTimeReporter.h"
 #include "guidataset/browser/CDatafolderListModel.h"
 #include "guidataset/browser/CSubDatasetBase.h"
@@ -12,8 +13,6 @@
 #include "guidataset/browser/core/DatafolderSelection.h"
 #include "guidataset/dataset/core/DataKind.h"
 #include "host/adaptor/DatafolderDataDisplayContent.h"
-#include "platform/core/DirEntry.h"
-#include "platform/core/FindFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -92,17 +91,7 @@ void BM_PageFillFiltered(benchmark::State& state)
 
 void BM_FindFiles(benchmark::State& state)
 {
-    const std::string pattern = Folder().DataFolderPath() + "LiveRouteTable/*";
-    std::size_t found = 0;
-    for (auto _ : state) {
-        found = 0;
-        platform::FindFiles(pattern, [&found](const platform::DirEntry&) {
-            ++found;
-            return true;
-        });
-        benchmark::DoNotOptimize(found);
-    }
-    state.counters["entries"] = static_cast<double>(found);
+    TimeFindFiles(state, Folder().DataFolderPath() + "LiveRouteTable/*");
 }
 
 } // namespace

@@ -12,6 +12,7 @@ class GuiDatasetCenter;
 
 namespace workstation {
 
+class CDataFolderDock;
 class CHostViewers;
 class ModuleLoader;
 
@@ -35,6 +36,8 @@ public:
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QWidget* ToolbarPicker() const { return m_toolbarPicker; }
+    // The dock of the DataFolder panel; null without the module.
+    CDataFolderDock* DataFolderDock() const { return m_dataFolderDock; }
     // The viewers in the MDI area and the host receivers that open them.
     CHostViewers* Viewers() const { return m_viewers; }
 
@@ -73,6 +76,7 @@ private:
     QAction* m_lockAction = nullptr;
     QWidget* m_toolbarPicker = nullptr;
     ModuleLoader* m_module = nullptr;
+    CDataFolderDock* m_dataFolderDock = nullptr;
 };
 
 } // namespace workstation

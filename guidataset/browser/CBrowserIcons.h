@@ -1,7 +1,11 @@
 #pragma once
 // The browser's icons: the desktop theme's where it has them, else drawn here
 // (the workstation ships no image plug-ins, so no bundled SVG could be read).
+#include <functional>
+
 class QIcon;
+class QPainter;
+class QPen;
 
 class CBrowserIcons {
 public:
@@ -9,4 +13,8 @@ public:
     static QIcon TabIcon(int pageId);
     // The browser frame's small icon.
     static QIcon FrameIcon();
+
+    // An icon drawn by draw on a 16-unit square, at 16 and 32 pixels.
+    static QIcon Painted(const std::function<void(QPainter&)>& draw);
+    static QPen Pen(const char* color, double width = 1.0);
 };
