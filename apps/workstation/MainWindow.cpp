@@ -1,5 +1,6 @@
 #include "apps/workstation/MainWindow.h"
 
+#include "apps/workstation/CDataFolderDock.h"
 #include "apps/workstation/ChooseDataFolderDialog.h"
 #include "apps/workstation/CWorkstationLiveAccess.h"
 #include "apps/workstation/ModuleLoader.h"
@@ -172,6 +173,14 @@ void MainWindow::BuildDataFolderTools(ModuleLoader& module)
     QAction* remove = m_dataFolderMenu->addAction(tr("Delete DataFolder"), this, &MainWindow::OnDeleteDataFolder);
     remove->setObjectName("actionDeleteDataFolder");
     connect(m_dataFolderMenu, &QMenu::aboutToShow, this, &MainWindow::UpdateDataFolderMenu);
+
+    // The panel of DataFolders, docked beside the browsers; the menu brings it back once closed.
+    m_dataFolderDock = new CDataFolderDock(this);
+    m_dataFolderMenu->addSeparator();
+    QAction* panel = m_dataFolderDock->toggleViewAction();
+    panel->setText(tr("DataFolder Panel"));
+    panel->setObjectName("actionDataFolderPanel");
+    m_dataFolderMenu->addAction(panel);
     BuildCompareMenu();
 }
 
@@ -487,6 +496,8 @@ void MainWindow::UpdateTitle()
         m_projectLabel->setText(tr("No project is open."));
     }
     m_closeProjectAction->setEnabled(project != nullptr);
+    if (m_dataFolderDock)
+        m_dataFolderDock->FollowProject();
 }
 
 } // namespace workstation

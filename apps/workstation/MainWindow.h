@@ -14,6 +14,7 @@ class GuiDatasetCenter;
 
 namespace workstation {
 
+class CDataFolderDock;
 class CHostViewers;
 class CWorkstationLiveAccess;
 class ModuleLoader;
@@ -47,6 +48,8 @@ public:
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     QWidget* ToolbarPicker() const { return m_toolbarPicker; }
+    // The dock of the DataFolder panel; null without the module.
+    CDataFolderDock* DataFolderDock() const { return m_dataFolderDock; }
     // The viewers in the MDI area and the host receivers that open them.
     CHostViewers* Viewers() const { return m_viewers; }
 
@@ -99,6 +102,7 @@ private:
     QWidget* m_toolbarPicker = nullptr;
     ModuleLoader* m_module = nullptr;
     std::unique_ptr<CWorkstationLiveAccess> m_liveAccess;
+    CDataFolderDock* m_dataFolderDock = nullptr;
 };
 
 } // namespace workstation

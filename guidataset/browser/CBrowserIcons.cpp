@@ -10,14 +10,9 @@
 #include <functional>
 #include <map>
 
-namespace {
-
-using Drawing = std::function<void(QPainter&)>;
-
-// Draws on a 16-unit square at 16 and 32 pixels, so the icon stays sharp on
-// scaled screens.
-QIcon Painted(const Drawing& draw)
+QIcon CBrowserIcons::Painted(const std::function<void(QPainter&)>& draw)
 {
+    // Drawn on a 16-unit square at 16 and 32 pixels, so the icon stays sharp on scaled screens.
     QIcon icon;
     for (int size : {16, 32}) {
         QPixmap pixmap(size, size);
@@ -32,12 +27,16 @@ QIcon Painted(const Drawing& draw)
     return icon;
 }
 
-QPen Pen(const char* color, double width = 1.0)
+QPen CBrowserIcons::Pen(const char* color, double width)
 {
     QPen pen{QColor(color)};
     pen.setWidthF(width);
     return pen;
 }
+
+namespace {
+
+using Drawing = std::function<void(QPainter&)>;
 
 void Document(QPainter& p)
 {
@@ -48,10 +47,10 @@ void Document(QPainter& p)
     page.lineTo(12.5, 14.5);
     page.lineTo(3.5, 14.5);
     page.closeSubpath();
-    p.setPen(Pen("#5a6b7b"));
+    p.setPen(CBrowserIcons::Pen("#5a6b7b"));
     p.setBrush(QColor("#fdfdfd"));
     p.drawPath(page);
-    p.setPen(Pen("#2f7bbf"));
+    p.setPen(CBrowserIcons::Pen("#2f7bbf"));
     for (double y : {6.5, 8.5, 10.5})
         p.drawLine(QPointF(5.5, y), QPointF(10.5, y));
     p.drawLine(QPointF(5.5, 12.5), QPointF(8.5, 12.5));
@@ -59,10 +58,10 @@ void Document(QPainter& p)
 
 void Route(QPainter& p)
 {
-    p.setPen(Pen("#1d5a91"));
+    p.setPen(CBrowserIcons::Pen("#1d5a91"));
     p.setBrush(QColor("#2f7bbf"));
     p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
-    p.setPen(Pen("#ffffff", 1.3));
+    p.setPen(CBrowserIcons::Pen("#ffffff", 1.3));
     p.drawLine(QPointF(4, 8), QPointF(12, 8));
     p.drawLine(QPointF(8, 4), QPointF(8, 12));
     p.drawLine(QPointF(10, 6), QPointF(12, 8));
@@ -74,12 +73,12 @@ void Route(QPainter& p)
 Drawing Table(const char* header, const char* line)
 {
     return [header, line](QPainter& p) {
-        p.setPen(Pen(line));
+        p.setPen(CBrowserIcons::Pen(line));
         p.setBrush(QColor("#ffffff"));
         p.drawRect(QRectF(1.5, 2.5, 13, 11));
         p.setBrush(QColor(header));
         p.drawRect(QRectF(1.5, 2.5, 13, 3));
-        p.setPen(Pen(line, 0.8));
+        p.setPen(CBrowserIcons::Pen(line, 0.8));
         p.drawLine(QPointF(1.5, 8.5), QPointF(14.5, 8.5));
         p.drawLine(QPointF(1.5, 11), QPointF(14.5, 11));
         p.drawLine(QPointF(6, 5.5), QPointF(6, 13.5));
@@ -89,13 +88,13 @@ Drawing Table(const char* header, const char* line)
 
 void Terminal(QPainter& p)
 {
-    p.setPen(Pen("#14171b"));
+    p.setPen(CBrowserIcons::Pen("#14171b"));
     p.setBrush(QColor("#2b2f36"));
     p.drawRoundedRect(QRectF(1.5, 2.5, 13, 11), 1, 1);
-    p.setPen(Pen("#7fe07f", 1.3));
+    p.setPen(CBrowserIcons::Pen("#7fe07f", 1.3));
     p.drawLine(QPointF(4, 6), QPointF(6.5, 8));
     p.drawLine(QPointF(6.5, 8), QPointF(4, 10));
-    p.setPen(Pen("#d8dde3", 1.2));
+    p.setPen(CBrowserIcons::Pen("#d8dde3", 1.2));
     p.drawLine(QPointF(8, 10.5), QPointF(12, 10.5));
 }
 
@@ -109,14 +108,14 @@ void Folder(QPainter& p)
     folder.lineTo(14.5, 13.5);
     folder.lineTo(1.5, 13.5);
     folder.closeSubpath();
-    p.setPen(Pen("#a67c12"));
+    p.setPen(CBrowserIcons::Pen("#a67c12"));
     p.setBrush(QColor("#f2c14e"));
     p.drawPath(folder);
     p.drawLine(QPointF(1.5, 6.5), QPointF(14.5, 6.5));
-    p.setPen(Pen("#2f5d8c", 1.1));
+    p.setPen(CBrowserIcons::Pen("#2f5d8c", 1.1));
     p.setBrush(QColor("#ffffff"));
     p.drawEllipse(QPointF(9.5, 9.8), 2.3, 2.3);
-    p.setPen(Pen("#2f5d8c", 1.5));
+    p.setPen(CBrowserIcons::Pen("#2f5d8c", 1.5));
     p.drawLine(QPointF(11.2, 11.5), QPointF(13.6, 13.6));
 }
 
@@ -168,20 +167,20 @@ QIcon CBrowserIcons::TabIcon(int pageId)
         return it->second;
     QIcon icon;
     switch (key) {
-    case kKindLiveConfig: icon = Painted(Document); break;
-    case kKindLiveRouteTable: icon = Painted(Route); break;
-    case kKindLiveArpTable: icon = Painted(Table("#e39b2d", "#9a6312")); break;
-    case kKindLiveMacTable: icon = Painted(Table("#4aa564", "#2b6e3d")); break;
-    case kKindLiveCdpTable: icon = Painted(Table("#8a62c4", "#58378c")); break;
-    case kKindShowCommand: icon = QIcon::fromTheme(QStringLiteral("utilities-terminal"), Painted(Terminal)); break;
-    default: icon = QIcon::fromTheme(QStringLiteral("text-x-generic"), Painted(Document)); break;
+    case kKindLiveConfig: icon = CBrowserIcons::Painted(Document); break;
+    case kKindLiveRouteTable: icon = CBrowserIcons::Painted(Route); break;
+    case kKindLiveArpTable: icon = CBrowserIcons::Painted(Table("#e39b2d", "#9a6312")); break;
+    case kKindLiveMacTable: icon = CBrowserIcons::Painted(Table("#4aa564", "#2b6e3d")); break;
+    case kKindLiveCdpTable: icon = CBrowserIcons::Painted(Table("#8a62c4", "#58378c")); break;
+    case kKindShowCommand: icon = QIcon::fromTheme(QStringLiteral("utilities-terminal"), CBrowserIcons::Painted(Terminal)); break;
+    default: icon = QIcon::fromTheme(QStringLiteral("text-x-generic"), CBrowserIcons::Painted(Document)); break;
     }
     return icons->emplace(key, icon).first->second;
 }
 
 QIcon CBrowserIcons::FrameIcon()
 {
-    static auto* icon = new QIcon(Painted(Folder));
+    static auto* icon = new QIcon(CBrowserIcons::Painted(Folder));
     return *icon;
 }
 

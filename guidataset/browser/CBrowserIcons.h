@@ -1,7 +1,11 @@
 #pragma once
 // The browser's icons: the desktop theme's where it has them, else drawn here
 // (the workstation ships no image plug-ins, so no bundled SVG could be read).
+#include <functional>
+
 class QIcon;
+class QPainter;
+class QPen;
 
 class CBrowserIcons {
 public:
@@ -12,4 +16,8 @@ public:
     // A device's icon by TWDeviceFactory::GetIndexOfDeviceSubType: 0 unknown,
     // 1 router, 2 switch, 3 firewall.
     static QIcon DeviceIcon(int index);
+
+    // An icon drawn by draw on a 16-unit square, at 16 and 32 pixels.
+    static QIcon Painted(const std::function<void(QPainter&)>& draw);
+    static QPen Pen(const char* color, double width = 1.0);
 };

@@ -1,7 +1,6 @@
 #include "guidataset/browser/CSubDatasetConfigFile.h"
 
 #include "guidataset/browser/BrowserCommands.h"
-#include "guidataset/browser/core/ConfigHostName.h"
 #include "guidataset/browser/core/CPopupMenu.h"
 #include "guidataset/browser/core/DatafolderSelection.h"
 #include "guidataset/browser/core/IDatafolderList.h"
@@ -10,6 +9,8 @@
 #include "host/netmodel/CHostName.h"
 #include "host/netmodel/GlobalNetworkInfo.h"
 #include "host/netmodel/TWDevice.h"
+#include "host/netmodel/TWDeviceBaseInfo.h"
+#include "host/netmodel/TWDeviceFactory.h"
 #include "host/util/MessageDispatcher.h"
 #include "platform/core/Prompter.h"
 
@@ -30,9 +31,16 @@ std::intptr_t Long(const void* pointer)
     return reinterpret_cast<std::intptr_t>(pointer);
 }
 
+std::string ConfigHostName(const std::string& configPath)
+{
+    TWDeviceBaseInfo info;
+    TWDeviceFactory::ParserBaseInfoFromConfigFile(configPath, info);
+    return info.hostName;
+}
+
 std::string DeviceNameOf(const std::string& configPath)
 {
-    return CHostName::GetDeviceName(ReadConfigHostName(configPath));
+    return CHostName::GetDeviceName(ConfigHostName(configPath));
 }
 
 void ReportMissingDevice(const std::string& name)
@@ -82,8 +90,8 @@ void CSubDatasetConfigFile::CompareFile(const std::string& path, int)
     DatafolderSelection* selection = GetSelection();
     if (!GetList() || !selection)
         return;
-    // The project is always ready to compare while it is open.
-    CNetworkBase* network = CBaseline::Instance() ? selection->network : nullptr;
+    CBaseline* project = CBaseline::Instance();
+    CNetworkBase* network = project && project->IsCompareReady() ? selection->network : nullptr;
     MessageDispatcher::Instance().CallReceiver(hostmsg::kConfigViewerReceiver, hostmsg::kCompareConfig,
                                                Word(path.c_str()), Long(network));
 }
@@ -153,7 +161,7 @@ void CSubDatasetConfigFile::OnDeviceGroup(int create)
     for (int row : list->GetSelectedRows()) {
         std::string fileName;
         GetRowFileName(fileName, row, false);
-        std::string name = ReadConfigHostName(folder + fileName);
+        std::string name = ConfigHostName(folder + fileName);
         name = name.substr(0, name.find(' '));
         if (name.empty())
             continue;

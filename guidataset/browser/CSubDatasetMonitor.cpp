@@ -4,6 +4,7 @@
 #include "guidataset/browser/core/MonitorPeriods.h"
 #include "guidataset/dataset/core/DataKind.h"
 #include "host/adaptor/GuiMonitorCenter.h"
+#include "host/util/TWRoot.h"
 #include "platform/core/DirEntry.h"
 #include "platform/core/FindFiles.h"
 #include "platform/core/Paths.h"
@@ -38,13 +39,15 @@ void CSubDatasetMonitor::ExpandTreeItem(TreeItem item)
     // Device folders are named by the node's number; those without a node are left out.
     std::map<std::string, std::string> devices;   // decimal number -> node name
     platform::FindFiles(platform::JoinPath(folder, "*.*"), [&](const platform::DirEntry& entry) {
-        if (entry.name == "." || entry.name == ".." || !entry.IsDirectory() || !m_nodeLookup)
+        if (entry.name == "." || entry.name == ".." || !entry.IsDirectory())
             return true;
-        std::uint64_t id = 0;
+        std::uint64_t number = 0;
         const char* end = entry.name.data() + entry.name.size();
-        std::from_chars(entry.name.data(), end, id);
-        if (const std::optional<std::string> node = m_nodeLookup(id))
-            devices.emplace(std::to_string(id), *node);
+        std::from_chars(entry.name.data(), end, number);
+        const std::optional<TWNode> node =
+            TWRoot::Instance().GetNode(TWGuid2::FromNumber(number), TWGuid2::AllOnes());
+        if (node)
+            devices.emplace(node->id.ToStringDec(), node->name);
         return true;
     });
 

@@ -6,16 +6,10 @@
 #include "guidataset/browser/CSubDatasetNormal.h"
 
 #include <cstdint>
-#include <functional>
 #include <map>
-#include <optional>
 
 class CSubDatasetMonitor : public CSubDatasetNormal {
 public:
-    // The name of the network node a monitor folder's number stands for;
-    // nothing when there is no such node.
-    using NodeLookup = std::function<std::optional<std::string>(std::uint64_t id)>;
-
     CSubDatasetMonitor();
 
     void ExpandTreeItem(TreeItem item) override;
@@ -23,16 +17,10 @@ public:
     void OnTreeItemSelected(TreeItem item, const std::string& baseFolder, std::string& path) override;
     void ViewFile(const std::string& path, int pageId) override;
 
-    // The workstation's root object keeps no node table yet: until it does,
-    // whoever knows the nodes hands them in here. Without a lookup no device
-    // folder is shown.
-    void SetNodeLookup(NodeLookup lookup) { m_nodeLookup = std::move(lookup); }
-
     static constexpr std::int64_t kMonitorItem = 20;
     static constexpr std::int64_t kDeviceItem = 32;
     static constexpr std::int64_t kPeriodItem = 26;
 
 private:
     std::map<TreeItem, std::string> m_deviceFolders;   // device item -> its folder's number
-    NodeLookup m_nodeLookup;
 };

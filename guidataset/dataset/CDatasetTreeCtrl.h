@@ -32,12 +32,13 @@ public:
 
     static tagDataSetInfo* ItemRecord(const QTreeWidgetItem* item);
 
+    // Appends a root item showing text and owning record.
+    QTreeWidgetItem* AppendItem(const std::string& text, tagDataSetInfo* record);
+
     void FreeMemory();
     // Frees the records and removes the items.
     void OnDestroy();
 
 private:
-    QTreeWidgetItem* AppendItem(const std::string& text, tagDataSetInfo* record);
-
     CNetworkBase* m_network = nullptr;
 };

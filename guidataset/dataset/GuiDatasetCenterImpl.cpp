@@ -16,6 +16,7 @@
 #include "guidataset/compare/CDlgSelectShowCommand.h"
 #include "guidataset/compare/CSelect2ConfigDlg.h"
 #include "guidataset/compare/CTwoCompareDatasetsImpl.h"
+#include "guidataset/dataset/CDatafolderPanelDlg.h"
 #include "guidataset/dataset/CXTPDataSetComboBox.h"
 #include "guidataset/dataset/ComboBoxTipDataSets.h"
 #include "guidataset/dataset/DatasetEventSubscriber.h"
@@ -858,9 +859,19 @@ SubDatasetProvider* GuiDatasetCenterImpl::BrowserProvider()
     return m_browserProvider.get();
 }
 
-QWidget* GuiDatasetCenterImpl::CreateDatafolderPanel(QWidget*)
+QWidget* GuiDatasetCenterImpl::CreateDatafolderPanel(QWidget* parent)
 {
-    return m_panel;
+    if (CDatafolderPanelDlg* panel = Panel()) {
+        panel->Fill(GetCurrentBaseline());
+        return panel;
+    }
+    auto* panel = new CDatafolderPanelDlg(GetCurrentBaseline(), parent);
+    m_panel = panel;
+    QObject::connect(panel, &QObject::destroyed, [this, panel] {
+        if (m_panel == panel)
+            m_panel = nullptr;
+    });
+    return panel;
 }
 
 void GuiDatasetCenterImpl::LockDataset(const std::string& path)
@@ -877,11 +888,10 @@ void GuiDatasetCenterImpl::LockDataset(const std::string& path)
     PanelSetLockState(path, !locked);
 }
 
-void GuiDatasetCenterImpl::ShowDataFolderChart(const char* fullName, const char*)
+void GuiDatasetCenterImpl::ShowDataFolderChart(const char* fullName, const char* displayName)
 {
-    if (!m_panel || !fullName)
-        return;
-    // The panel's entry that opens a DataFolder in the browser is told here.
+    if (CDatafolderPanelDlg* panel = Panel(); panel && fullName)
+        panel->ShowDataFolder(fullName, displayName ? displayName : "");
 }
 
 std::string GuiDatasetCenterImpl::GetCurrentDatasetFullPath()
@@ -967,44 +977,47 @@ void GuiDatasetCenterImpl::CloseShowCommandResult()
     delete browser;
 }
 
-// Panel hooks. Until the panel exists the member stays null and each hook
-// returns at once; the panel's entry points are called from here only.
+// Panel hooks: each does nothing while there is no panel.
 
-void GuiDatasetCenterImpl::PanelMarkCurrent(const std::string&)
+CDatafolderPanelDlg* GuiDatasetCenterImpl::Panel() const
 {
-    if (!m_panel)
-        return;
+    return static_cast<CDatafolderPanelDlg*>(m_panel);
 }
 
-void GuiDatasetCenterImpl::PanelAddDataSet(const std::string&, TWFileSystem*, const std::string&)
+void GuiDatasetCenterImpl::PanelMarkCurrent(const std::string& path)
 {
-    if (!m_panel)
-        return;
+    if (CDatafolderPanelDlg* panel = Panel())
+        panel->MarkCurrent(path);
 }
 
-void GuiDatasetCenterImpl::PanelRemoveDataSet(const std::string&)
+void GuiDatasetCenterImpl::PanelAddDataSet(const std::string& name, TWFileSystem*, const std::string& brief)
 {
-    if (!m_panel)
-        return;
+    if (CDatafolderPanelDlg* panel = Panel())
+        panel->InsertDataSet(brief, panel->Network(), name);
 }
 
-void GuiDatasetCenterImpl::PanelSetLockState(const std::string&, bool)
+void GuiDatasetCenterImpl::PanelRemoveDataSet(const std::string& name)
 {
-    if (!m_panel)
-        return;
+    if (CDatafolderPanelDlg* panel = Panel())
+        panel->DeleteItem(name);
+}
+
+void GuiDatasetCenterImpl::PanelSetLockState(const std::string& path, bool locked)
+{
+    if (CDatafolderPanelDlg* panel = Panel())
+        panel->SetLockIcon(path, locked);
 }
 
 void GuiDatasetCenterImpl::PanelDetachNetwork()
 {
-    if (!m_panel)
-        return;
+    if (CDatafolderPanelDlg* panel = Panel())
+        panel->DetachNetwork();
 }
 
 void GuiDatasetCenterImpl::PanelRefill(CNetworkBase*)
 {
-    if (!m_panel)
-        return;
-    CreateDatafolderPanel(m_panel->parentWidget());
+    if (m_panel)
+        CreateDatafolderPanel(m_panel->parentWidget());
 }
 
 void GuiDatasetCenterImpl::DestroyPanel()

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class CDatafolderPanelDlg;
 class CDatafolderTreeItems;
 class CXTPDataSetComboBox;
 class SubDatasetProvider;
@@ -114,6 +115,8 @@ public:
                                const std::string& path);
     SubDatasetProvider* BrowserProvider();
     DatafolderSelection* BrowserSelection();
+    // The DataFolder panel once CreateDatafolderPanel made it; null otherwise.
+    CDatafolderPanelDlg* GetPanel() const { return Panel(); }
     // The browser window while one is open; null otherwise.
     QWidget* GetBrowserFrame() const { return m_browserFrame; }
 
@@ -136,13 +139,16 @@ private:
     void PanelDetachNetwork();
     void PanelRefill(CNetworkBase* network);
     void DestroyPanel();
+    CDatafolderPanelDlg* Panel() const;
 
     // The toolbar picker's selected item as the current DataFolder.
     void SelectBarItem(int index);
     // Tells the live-access centre and the subscribers (3586/177) of the current DataFolder.
     void AnnounceCurrentDataSet(const std::string& path);
 
-    QWidget* m_panel = nullptr;          // the DataFolder panel; owned
+    // The DataFolder panel; the service makes it, the dock that shows it may
+    // delete it with the main window.
+    QWidget* m_panel = nullptr;
     QWidget* m_browserFrame = nullptr;   // the DataFolder browser window; the MDI area owns it
     int m_lastSelection = -1;            // toolbar picker item last chosen
     CXTPDataSetComboBox* m_barComboBox = nullptr;   // the host's toolbar owns it

@@ -2,6 +2,7 @@
 
 #include "host/util/EventDispatcher.h"
 #include "host/util/TWFileSystem.h"
+#include "platform/core/FindFiles.h"
 
 #include <filesystem>
 #include <memory>
@@ -54,5 +55,17 @@ void CBaseline::Close()
 }
 
 bool CBaseline::CanCreateDataSet() const { return g_baseline.get() == this && m_fileSystem != nullptr; }
+
+bool CBaseline::IsCompareReady() const
+{
+    if (!m_fileSystem)
+        return false;
+    bool found = false;
+    platform::FindFiles(m_fileSystem->GetConfigRootFolder() + "*.config", [&](const platform::DirEntry& entry) {
+        found = !entry.IsDirectory();
+        return !found;
+    });
+    return found;
+}
 
 CNetworkBase* GetCurrentBaseline() { return CBaseline::Instance(); }

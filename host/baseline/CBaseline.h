@@ -19,6 +19,9 @@ public:
 
     // May DataFolders be created without a dialog? True while this project is open.
     bool CanCreateDataSet() const;
+    // Can the project's configurations be compared against? Yes once its
+    // "Config" folder holds at least one device configuration (".config").
+    bool IsCompareReady() const;
 
 private:
     explicit CBaseline(const std::string& projectFolder);

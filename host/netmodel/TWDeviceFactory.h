@@ -2,6 +2,8 @@
 // What the workstation knows about each kind of device.
 #include <string>
 
+struct TWDeviceBaseInfo;
+
 class TWDeviceFactory {
 public:
     // Whether a device of this TWDeviceType takes part in an action
@@ -18,4 +20,10 @@ public:
     static std::string TypeToText(int deviceType);   // empty for unknown
     static int SubTypeFromText(const std::string& text);
     static std::string SubTypeToText(int deviceSubType); // empty for unknown
+
+    // Fills info's host name from a device configuration: "hostname NAME"
+    // (IOS, IOS-XE, NX-OS, ASA), "switchname NAME" (older NX-OS) or "set system
+    // name NAME" (CatOS), the first of them in the file, quotes removed. False,
+    // with the name empty, when the file cannot be read or names no host.
+    static bool ParserBaseInfoFromConfigFile(const std::string& configPath, TWDeviceBaseInfo& info);
 };

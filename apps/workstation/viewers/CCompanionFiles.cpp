@@ -1,5 +1,7 @@
 #include "apps/workstation/viewers/CCompanionFiles.h"
 
+#include "host/netmodel/TWDeviceBaseInfo.h"
+#include "host/netmodel/TWDeviceFactory.h"
 #include "host/util/CFileName.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
@@ -7,8 +9,6 @@
 #include "platform/core/Paths.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <strings.h>
 
 namespace fs = std::filesystem;
@@ -18,8 +18,6 @@ namespace workstation {
 namespace {
 
 constexpr const char* kConfigExtension = ".config";
-// A configuration names itself within its first lines; past this it is not looked for.
-constexpr int kHostNameSearchLines = 400;
 
 bool EqualsNoCase(const std::string& a, const std::string& b)
 {
@@ -38,14 +36,6 @@ std::string ParentFolder(const std::string& path)
     const std::string stripped = platform::StripTrailingSeparators(path);
     const std::size_t slash = stripped.find_last_of("/\\");
     return slash == std::string::npos ? std::string() : stripped.substr(0, slash + 1);
-}
-
-std::string Trim(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 // The kind folders a table or configuration may lie in, by name.
@@ -121,23 +111,9 @@ std::string CCompanionFiles::ConfigFileName(const std::string& device)
 
 std::string CCompanionFiles::ConfigHostName(const std::string& configPath)
 {
-    std::ifstream in(configPath, std::ios::binary);
-    std::string line;
-    for (int i = 0; i < kHostNameSearchLines && std::getline(in, line); ++i) {
-        std::istringstream words(line);
-        std::string first;
-        std::string second;
-        std::string third;
-        words >> first >> second;
-        if (first == "hostname" || first == "switchname")
-            return Trim(line.substr(line.find(first) + first.size()));
-        if (first == "set" && second == "system" && (words >> third) && third == "name") {
-            std::string rest;
-            std::getline(words, rest);
-            return Trim(rest);
-        }
-    }
-    return {};
+    TWDeviceBaseInfo info;
+    TWDeviceFactory::ParserBaseInfoFromConfigFile(configPath, info);
+    return info.hostName;
 }
 
 std::string CCompanionFiles::ProjectConfig(const TWFileSystem& fileSystem, const std::string& device)

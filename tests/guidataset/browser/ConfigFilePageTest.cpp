@@ -3,12 +3,13 @@
 #include "BrowserTestSupport.h"
 
 #include "guidataset/browser/BrowserCommands.h"
-#include "guidataset/browser/core/ConfigHostName.h"
 #include "host/netmodel/GlobalNetworkInfo.h"
 #include "host/netmodel/TWDeviceType.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gmock/gmock.h>
+
+#include <filesystem>
 
 using browsertest::PageTest;
 using browsertest::RecordingHost;
@@ -67,13 +68,18 @@ TEST_F(ConfigFilePage, MenuOffersWorkspaceUpdatesOnlyWithAProject)
 TEST_F(ConfigFilePage, ViewAndCompareReachTheConfigurationViewer)
 {
     Select({"dist-sw1"});
+    ASSERT_TRUE(temp.WriteFile("campus/Config/core-r1.config", "hostname core-r1\n"));
     menus.Choose(browsercmd::kView).Choose(browsercmd::kCompare);
     page->ShowContextMenu({1, 1}, 16, false);
     page->ShowContextMenu({1, 1}, 16, false);
+    // A project without configurations has nothing to compare against.
+    ASSERT_TRUE(std::filesystem::remove(temp / "campus/Config/core-r1.config"));
+    ASSERT_TRUE(temp.MakeDir("campus/Config/old.config"));
+    page->OnCommand(browsercmd::kCompare, 16);
     CBaseline::Close();
     page->OnCommand(browsercmd::kCompare, 16);
 
-    ASSERT_EQ(host.calls.size(), 3u);
+    ASSERT_EQ(host.calls.size(), 4u);
     EXPECT_EQ(host.calls[0].receiver, 0);
     EXPECT_EQ(host.calls[0].message, 1087u);
     EXPECT_EQ(host.calls[0].path, Config("dist-sw1"));
@@ -85,9 +91,11 @@ TEST_F(ConfigFilePage, ViewAndCompareReachTheConfigurationViewer)
     EXPECT_EQ(host.calls[1].path, Config("dist-sw1"));
     EXPECT_EQ(host.calls[1].network, selection.network);
     EXPECT_NE(host.calls[1].network, nullptr);
-    // Without a project the compare has no network to compare against.
-    EXPECT_EQ(host.calls[2].message, 1089u);
-    EXPECT_EQ(host.calls[2].network, nullptr);
+    // Without configurations, and without a project, no network goes along.
+    for (std::size_t call : {2u, 3u}) {
+        EXPECT_EQ(host.calls[call].message, 1089u);
+        EXPECT_EQ(host.calls[call].network, nullptr);
+    }
 }
 
 TEST_F(ConfigFilePage, UpdateOneDeviceSendsItsTypeOrNamesTheMissingDevice)
@@ -151,18 +159,4 @@ TEST_F(ConfigFilePage, DeviceGroupTakesEveryRowWhenNoneIsSelected)
     EXPECT_FALSE(host.groups[1].create);
     ASSERT_EQ(host.groups[1].devices.size(), 1u);
     EXPECT_EQ(host.groups[1].devices[0].name, "dist-sw1");
-}
-
-TEST(ConfigHostName, ReadsTheNameEachFamilyWrites)
-{
-    twtest::TempDir dir;
-    ASSERT_TRUE(dir.WriteFile("ios.config", "!\r\nhostname core-r1\r\n"));
-    ASSERT_TRUE(dir.WriteFile("nx.config", "switchname nx-1\n"));
-    ASSERT_TRUE(dir.WriteFile("cat.config", "set system name cat-a\n"));
-    ASSERT_TRUE(dir.WriteFile("none.config", "interface Gi0/1\n hostnames are not here\n"));
-    EXPECT_EQ(ReadConfigHostName(dir / "ios.config"), "core-r1");
-    EXPECT_EQ(ReadConfigHostName(dir / "nx.config"), "nx-1");
-    EXPECT_EQ(ReadConfigHostName(dir / "cat.config"), "cat-a");
-    EXPECT_EQ(ReadConfigHostName(dir / "none.config"), "");
-    EXPECT_EQ(ReadConfigHostName(dir / "missing.config"), "");
 }

@@ -5,6 +5,7 @@
 #include "guidataset/browser/BrowserCommands.h"
 #include "guidataset/browser/CSubDatasetMonitor.h"
 #include "guidataset/browser/core/MonitorPeriods.h"
+#include "host/util/TWRoot.h"
 #include "platform/core/FileTimes.h"
 
 #include <gmock/gmock.h>
@@ -72,19 +73,16 @@ TEST_F(MonitorPage, ViewersOfTheSummaryAccountingAndMonitorPages)
 
 TEST_F(MonitorPage, TreeShowsTheDevicesWithANodeAndTheirPeriods)
 {
-    ASSERT_TRUE(temp.MakeDir("campus/DataFolders/Audit/monitor/1001/realtime"));
-    ASSERT_TRUE(temp.MakeDir("campus/DataFolders/Audit/monitor/1001/_nightly"));
-    ASSERT_TRUE(temp.MakeDir("campus/DataFolders/Audit/monitor/2002/realtime"));
+    // The nodes come from the project's device inventory, read when first asked.
+    ASSERT_TRUE(temp.WriteFile("campus/Devices.ini", "[core-r1]\nType=router\n[Dist-SW1]\nType=switch\n"));
+    const std::string r1 = std::to_string(TWRoot::NodeNumberOf("core-r1"));
+    const std::string sw1 = std::to_string(TWRoot::NodeNumberOf("dist-sw1"));
+    ASSERT_TRUE(temp.MakeDir("campus/DataFolders/Audit/monitor/" + r1 + "/realtime"));
+    ASSERT_TRUE(temp.MakeDir("campus/DataFolders/Audit/monitor/" + r1 + "/_nightly"));
+    ASSERT_TRUE(temp.MakeDir("campus/DataFolders/Audit/monitor/" + sw1 + "/realtime"));
     ASSERT_TRUE(temp.MakeDir("campus/DataFolders/Audit/monitor/3003/realtime"));
     auto* page = dynamic_cast<CSubDatasetMonitor*>(provider.GetPage(20));
     ASSERT_NE(page, nullptr);
-    page->SetNodeLookup([](std::uint64_t id) -> std::optional<std::string> {
-        if (id == 1001)
-            return std::string("core-r1");
-        if (id == 2002)
-            return std::string("dist-sw1");
-        return std::nullopt;
-    });
     selection.pageId = 26;
     const TreeItem dataFolderItem = tree.InsertItem(kNoTreeItem, "Audit", 0, 0, 1);
     const TreeItem monitorItem = tree.InsertItem(dataFolderItem, "monitor", 0, 0, CSubDatasetMonitor::kMonitorItem);
@@ -95,8 +93,11 @@ TEST_F(MonitorPage, TreeShowsTheDevicesWithANodeAndTheirPeriods)
         EXPECT_EQ(tree.GetItemData(device), CSubDatasetMonitor::kDeviceItem);
         devices.push_back(tree.GetItemText(device));
     }
-    EXPECT_THAT(devices, ElementsAre("core-r1", "dist-sw1"));   // 3003 has no node
-    const TreeItem coreR1 = tree.GetChildren(monitorItem)[0];
+    EXPECT_THAT(devices, UnorderedElementsAre("core-r1", "Dist-SW1"));   // 3003 has no node
+    TreeItem coreR1 = kNoTreeItem;
+    for (TreeItem device : tree.GetChildren(monitorItem))
+        if (tree.GetItemText(device) == "core-r1")
+            coreR1 = device;
     std::vector<std::string> periods;
     for (TreeItem period : tree.GetChildren(coreR1))
         periods.push_back(tree.GetItemText(period));
@@ -109,7 +110,7 @@ TEST_F(MonitorPage, TreeShowsTheDevicesWithANodeAndTheirPeriods)
             nightly = period;
     std::string path;
     page->OnTreeItemSelected(nightly, dataFolder, path);
-    EXPECT_EQ(path, "monitor/1001/_nightly");
+    EXPECT_EQ(path, "monitor/" + r1 + "/_nightly");
     EXPECT_EQ(page->GetOwnerTreeItem(nightly), dataFolderItem);
     EXPECT_EQ(page->GetOwnerTreeItem(coreR1), monitorItem);
 

@@ -6,8 +6,10 @@
 #include "host/netmodel/GlobalNetworkInfo.h"
 #include "host/netmodel/L2NetworkInfo.h"
 #include "host/netmodel/MacAddress.h"
+#include "host/netmodel/TWDeviceBaseInfo.h"
 #include "host/netmodel/TWDeviceFactory.h"
 #include "host/util/TWFileSystem.h"
+#include "host/util/TWRoot.h"
 
 #include <gtest/gtest.h>
 
@@ -205,3 +207,39 @@ TEST(TWDeviceFactoryTest, ActionsAndIconsByType)
 }
 
 } // namespace
+
+TEST(DeviceFactory, ConfigurationsNameTheirHostInEachFamilysWords)
+{
+    TempDir dir;
+    ASSERT_TRUE(dir.WriteFile("ios.config", "!\r\nversion 15.2\r\n  hostname core-r1  \r\n"));
+    ASSERT_TRUE(dir.WriteFile("nx.config", "feature ospf\nswitchname nx-1\nhostname later\n"));
+    ASSERT_TRUE(dir.WriteFile("cat.config", "set system name \"cat-a\"\n"));
+    ASSERT_TRUE(dir.WriteFile("none.config", "interface Gi0/1\n hostnames are not here\nhostname\n"));
+    const auto hostOf = [&](const std::string& file) {
+        TWDeviceBaseInfo info;
+        info.hostName = "stale";
+        const bool found = TWDeviceFactory::ParserBaseInfoFromConfigFile(dir / file, info);
+        EXPECT_EQ(found, !info.hostName.empty()) << file;
+        return info.hostName;
+    };
+    EXPECT_EQ(hostOf("ios.config"), "core-r1");
+    EXPECT_EQ(hostOf("nx.config"), "nx-1");   // the first naming line counts
+    EXPECT_EQ(hostOf("cat.config"), "cat-a");
+    EXPECT_EQ(hostOf("none.config"), "");
+    EXPECT_EQ(hostOf("missing.config"), "");
+}
+
+TEST_F(NetworkModelTest, RootFindsTheProjectsDevicesByNodeNumber)
+{
+    ASSERT_TRUE(m_dir.WriteFile("proj/Devices.ini", "[Core-R1]\nType=router\n[dist-sw1]\nType=switch\n"));
+    const TWGuid2 id = TWGuid2::FromNumber(TWRoot::NodeNumberOf("core-r1"));
+    EXPECT_EQ(id.ToStringDec(), std::to_string(TWRoot::NodeNumberOf("CORE-R1")));
+    EXPECT_EQ(TWGuid2::FromNumber(id.ToNumber()), id);
+    const std::optional<TWNode> node = TWRoot::Instance().GetNode(id, TWGuid2::AllOnes());
+    ASSERT_TRUE(node.has_value());
+    EXPECT_EQ(node->name, "Core-R1");
+    EXPECT_EQ(node->id, id);
+    EXPECT_FALSE(TWRoot::Instance().GetNode(TWGuid2::FromNumber(1001), TWGuid2::AllOnes()));
+    CBaseline::Close();
+    EXPECT_FALSE(TWRoot::Instance().GetNode(id, TWGuid2::AllOnes()));
+}
