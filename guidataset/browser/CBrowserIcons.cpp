@@ -121,10 +121,10 @@ void Folder(QPainter& p)
 
 void Switch(QPainter& p)
 {
-    p.setPen(Pen("#1f6b4a"));
+    p.setPen(CBrowserIcons::Pen("#1f6b4a"));
     p.setBrush(QColor("#3aa876"));
     p.drawRoundedRect(QRectF(1.5, 4.5, 13, 7), 1.5, 1.5);
-    p.setPen(Pen("#ffffff", 1.2));
+    p.setPen(CBrowserIcons::Pen("#ffffff", 1.2));
     p.drawLine(QPointF(4, 7), QPointF(11, 7));
     p.drawLine(QPointF(9.5, 5.8), QPointF(11, 7));
     p.drawLine(QPointF(5, 9), QPointF(12, 9));
@@ -133,10 +133,10 @@ void Switch(QPainter& p)
 
 void Firewall(QPainter& p)
 {
-    p.setPen(Pen("#8a2c1d"));
+    p.setPen(CBrowserIcons::Pen("#8a2c1d"));
     p.setBrush(QColor("#d9553f"));
     p.drawRect(QRectF(1.5, 3.5, 13, 10));
-    p.setPen(Pen("#f7d9d3", 0.9));
+    p.setPen(CBrowserIcons::Pen("#f7d9d3", 0.9));
     for (double y : {6.8, 10.2})
         p.drawLine(QPointF(1.5, y), QPointF(14.5, y));
     for (double x : {5.5, 10.5})
@@ -148,7 +148,7 @@ void Firewall(QPainter& p)
 
 void UnknownDevice(QPainter& p)
 {
-    p.setPen(Pen("#5a6b7b"));
+    p.setPen(CBrowserIcons::Pen("#5a6b7b"));
     p.setBrush(QColor("#c9d2db"));
     p.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
     p.setBrush(QColor("#2f7bbf"));
@@ -172,7 +172,9 @@ QIcon CBrowserIcons::TabIcon(int pageId)
     case kKindLiveArpTable: icon = CBrowserIcons::Painted(Table("#e39b2d", "#9a6312")); break;
     case kKindLiveMacTable: icon = CBrowserIcons::Painted(Table("#4aa564", "#2b6e3d")); break;
     case kKindLiveCdpTable: icon = CBrowserIcons::Painted(Table("#8a62c4", "#58378c")); break;
-    case kKindShowCommand: icon = QIcon::fromTheme(QStringLiteral("utilities-terminal"), CBrowserIcons::Painted(Terminal)); break;
+    case kKindShowCommand:
+        icon = QIcon::fromTheme(QStringLiteral("utilities-terminal"), CBrowserIcons::Painted(Terminal));
+        break;
     default: icon = QIcon::fromTheme(QStringLiteral("text-x-generic"), CBrowserIcons::Painted(Document)); break;
     }
     return icons->emplace(key, icon).first->second;
