@@ -9,7 +9,7 @@
 // modes (comma separated): normal, slow, hang, drop, error, escapes,
 // sticky-paging (paging stays on),
 // delay=<ms> (before each answer). The source device's outputs are used
-// when the device is not in the logs itself.
+// when the device is not in the logs itself; "*" uses any device's.
 #include <termios.h>
 #include <unistd.h>
 
@@ -92,9 +92,11 @@ void ReadLog(const std::string& path, Outputs& outputs)
             current->clear();
             continue;
         }
-        std::string ignored;
-        // A bare prompt ends the output before it.
-        if (!line.empty() && (line.back() == '#' || line.back() == '>') && line.find(' ') == std::string::npos)
+        // Any other prompt line ends the output before it.
+        std::size_t i = 0;
+        while (i < line.size() && IsHostChar(line[i]))
+            ++i;
+        if (i > 0 && i < line.size() && (line[i] == '#' || line[i] == '>' || line[i] == '('))
             current = nullptr;
         if (current)
             current->push_back(line);
@@ -166,17 +168,40 @@ private:
             }
             return true;
         }
-        for (const std::string& host : {m_device.name, m_device.source}) {
+        // Its own outputs first, then its source's; "*" as the source answers
+        // from any device of the logs.
+        std::vector<std::string> hosts{m_device.name, m_device.source};
+        if (m_device.source == "*")
+            for (const auto& [host, commands] : m_outputs)
+                hosts.push_back(host);
+        for (const std::string& host : hosts) {
             const auto device = m_outputs.find(host);
             if (device == m_outputs.end())
                 continue;
-            const auto found = device->second.find(command);
-            if (found != device->second.end()) {
-                lines = found->second;
-                return true;
+            for (const auto& [known, output] : device->second) {
+                if (SameCommand(command, known)) {
+                    lines = output;
+                    return true;
+                }
             }
         }
         return false;
+    }
+
+    // As a Cisco CLI reads words: "show interface" is "show interfaces",
+    // "show cdp neighbors detail" is "show cdp neighbor detail".
+    static bool SameCommand(const std::string& typed, const std::string& known)
+    {
+        std::istringstream a(typed), b(known);
+        std::string x, y;
+        for (;;) {
+            const bool moreA = static_cast<bool>(a >> x);
+            const bool moreB = static_cast<bool>(b >> y);
+            if (!moreA || !moreB)
+                return moreA == moreB;
+            if (x.rfind(y, 0) != 0 && y.rfind(x, 0) != 0)
+                return false;
+        }
     }
 
     void Reject(const std::string& command)
