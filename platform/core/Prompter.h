@@ -47,7 +47,6 @@ struct InputRequest {
     std::string label;
     std::string text;      // initial text
     int maxLength = 0;     // 0: no limit
-    bool secret = false;   // a password: what is typed is not shown
     QWidget* parent = nullptr;
 };
 
