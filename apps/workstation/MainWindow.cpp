@@ -1,5 +1,6 @@
 #include "apps/workstation/MainWindow.h"
 
+#include "apps/workstation/CLiveAccessMenu.h"
 #include "apps/workstation/ChooseDataFolderDialog.h"
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CHostViewers.h"
@@ -38,6 +39,7 @@ MainWindow::MainWindow(ModuleLoader* module, QWidget* parent)
     statusBar()->addWidget(m_projectLabel, 1);
     m_viewers = new CHostViewers(m_mdiArea, statusBar(), this);
     BuildMenus();
+    m_liveAccess = new CLiveAccessMenu(this);
     if (module && module->IsLoaded())
         BuildDataFolderTools(*module);
     resize(1100, 720);

@@ -13,6 +13,7 @@ class GuiDatasetCenter;
 namespace workstation {
 
 class CHostViewers;
+class CLiveAccessMenu;
 class ModuleLoader;
 
 // The workstation's main window: the open project, its menus and the MDI area
@@ -37,6 +38,8 @@ public:
     QWidget* ToolbarPicker() const { return m_toolbarPicker; }
     // The viewers in the MDI area and the host receivers that open them.
     CHostViewers* Viewers() const { return m_viewers; }
+    // The live-access service this window installed, and its menu entry.
+    CLiveAccessMenu* LiveAccess() const { return m_liveAccess; }
 
 protected:
     // Host commands posted by the module (e.g. 33397 after an L2 import).
@@ -67,6 +70,7 @@ private:
 
     QMdiArea* m_mdiArea = nullptr;
     CHostViewers* m_viewers = nullptr;
+    CLiveAccessMenu* m_liveAccess = nullptr;
     QLabel* m_projectLabel = nullptr;
     QAction* m_closeProjectAction = nullptr;
     QMenu* m_dataFolderMenu = nullptr;

@@ -13,6 +13,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -179,7 +180,12 @@ private:
             if (device == m_outputs.end())
                 continue;
             for (const auto& [known, output] : device->second) {
-                if (SameCommand(command, known)) {
+                // A command the captured device refused is taken from another one.
+                const bool refused = !output.empty() && output.size() < 4 && host != m_device.name &&
+                                     std::any_of(output.begin(), output.end(), [](const std::string& line) {
+                                         return line.rfind("% Invalid", 0) == 0;
+                                     });
+                if (SameCommand(command, known) && !refused) {
                     lines = output;
                     return true;
                 }

@@ -78,18 +78,10 @@ std::string SshTestServer::Start(const std::vector<EmulatedDevice>& devices)
         ::mkdir("/run/sshd", 0755);
 
     std::string map;
-    std::string config = "HostKey " + dir + "host_key\nAuthorizedKeysFile " + dir +
-                         "authorized_keys\nPidFile none\nUsePAM no\nStrictModes no\nUseDNS no\n"
-                         "PasswordAuthentication no\nKbdInteractiveAuthentication no\nLogLevel ERROR\n"
-                         "MaxStartups 200\nPermitRootLogin prohibit-password\n";
-    for (const EmulatedDevice& device : devices) {
-        const int port = UnusedPort();
-        m_ports[device.name] = port;
-        config += "ListenAddress 127.0.0.1:" + std::to_string(port) + "\n";
-        map += std::to_string(port) + " " + device.name + " " + device.platform + " " + device.modes + " " +
-               (device.source.empty() ? device.name : device.source) + "\n";
-    }
-    m_dir.WriteFile("devices.map", map);
+    const std::string common = "HostKey " + dir + "host_key\nAuthorizedKeysFile " + dir +
+                               "authorized_keys\nPidFile none\nUsePAM no\nStrictModes no\nUseDNS no\n"
+                               "PasswordAuthentication no\nKbdInteractiveAuthentication no\nLogLevel ERROR\n"
+                               "MaxStartups 200\nPermitRootLogin prohibit-password\n";
     // Copied to a folder without blanks: sshd splits its forced command at them.
     const std::string samples = std::string(TW_SAMPLES_DIR) + "/sample-project/";
     std::error_code error;
@@ -97,29 +89,47 @@ std::string SshTestServer::Start(const std::vector<EmulatedDevice>& devices)
     std::filesystem::copy_file(samples + "Captured logs/core-r1 session.log", dir + "router.log", error);
     std::filesystem::copy_file(samples + "Captured logs/distribution and nexus session.log", dir + "switches.log",
                                error);
-    config += "ForceCommand " + std::string(TW_DEVICE_EMULATOR) + " --map " + dir + "devices.map --config " + dir +
-              "config --log " + dir + "router.log --log " + dir + "switches.log\n";
-    m_dir.WriteFile("sshd_config", config);
-
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const std::string log = dir + "sshd.log";
-        if (!std::freopen(log.c_str(), "w", stderr))
-            ::_exit(127);
-        const std::string configPath = dir + "sshd_config";
-        ::execl(kSshd, kSshd, "-D", "-e", "-f", configPath.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
+    const std::string forced = "ForceCommand " + std::string(TW_DEVICE_EMULATOR) + " --map " + dir +
+                               "devices.map --config " + dir + "config --log " + dir + "router.log --log " + dir +
+                               "switches.log\n";
+    std::vector<std::string> configs;
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+        const EmulatedDevice& device = devices[i];
+        const int port = UnusedPort();
+        m_ports[device.name] = port;
+        if (i % 15 == 0)
+            configs.push_back(common + forced);
+        configs.back() += "ListenAddress 127.0.0.1:" + std::to_string(port) + "\n";
+        map += std::to_string(port) + " " + device.name + " " + device.platform + " " + device.modes + " " +
+               (device.source.empty() ? device.name : device.source) + "\n";
     }
-    if (pid < 0)
-        return "cannot start sshd";
-    m_pid = pid;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    m_dir.WriteFile("devices.map", map);
+
+    for (std::size_t n = 0; n < configs.size(); ++n) {
+        const std::string name = "sshd_config" + std::to_string(n);
+        m_dir.WriteFile(name, configs[n]);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const std::string log = dir + "sshd.log";
+            if (!std::freopen(log.c_str(), "a", stderr))
+                ::_exit(127);
+            const std::string configPath = dir + name;
+            ::execl(kSshd, kSshd, "-D", "-e", "-f", configPath.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        if (pid < 0)
+            return "cannot start sshd";
+        m_pids.push_back(pid);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     for (const auto& [name, port] : m_ports) {
         while (!Accepts(port)) {
-            int status = 0;
-            if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_pid = -1;
-                return "sshd did not start: " + FirstLine(m_dir.ReadFile("sshd.log"));
+            for (int& pid : m_pids) {
+                int status = 0;
+                if (pid > 0 && ::waitpid(pid, &status, WNOHANG) == pid) {
+                    pid = -1;
+                    return "sshd did not start: " + FirstLine(m_dir.ReadFile("sshd.log"));
+                }
             }
             if (std::chrono::steady_clock::now() > deadline)
                 return "sshd did not listen on port " + std::to_string(port) + " of " + name;
@@ -131,12 +141,14 @@ std::string SshTestServer::Start(const std::vector<EmulatedDevice>& devices)
 
 void SshTestServer::Stop()
 {
-    if (m_pid > 0) {
-        ::kill(m_pid, SIGTERM);
+    for (const int pid : m_pids) {
+        if (pid <= 0)
+            continue;
+        ::kill(pid, SIGTERM);
         int status = 0;
-        ::waitpid(m_pid, &status, 0);
-        m_pid = -1;
+        ::waitpid(pid, &status, 0);
     }
+    m_pids.clear();
 }
 
 int SshTestServer::Port(const std::string& device) const

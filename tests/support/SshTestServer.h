@@ -7,6 +7,7 @@
 #include "TempDir.h"
 
 #include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,8 @@ public:
 private:
     TempDir m_dir;
     std::map<std::string, int> m_ports;
-    int m_pid = -1;
+    // sshd listens on 16 sockets at most: one server per group of devices.
+    std::vector<int> m_pids;
 };
 
 } // namespace twtest
