@@ -3,6 +3,7 @@
 #include "host/liveaccess/CDiscoverSetting.h"
 #include "host/liveaccess/CSshSession.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -151,7 +152,12 @@ std::string CCliSession::WaitError(Wait wait, const std::string& what) const
 std::string CCliSession::Start()
 {
     std::string banner;
-    Wait wait = ReadToPrompt(m_timeouts.promptMs, banner);
+    // Some devices show their prompt only once Enter is pressed: after a
+    // quiet moment, one is sent.
+    const int nudgeMs = std::min(3000, m_timeouts.promptMs / 2);
+    Wait wait = ReadToPrompt(nudgeMs, banner);
+    if (wait == Wait::Timeout && Send(""))
+        wait = ReadToPrompt(m_timeouts.promptMs - nudgeMs, banner);
     if (wait != Wait::Prompt)
         return WaitError(wait, "after login");
     if (!m_prompt.privileged) {
