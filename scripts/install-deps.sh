@@ -12,6 +12,9 @@ packages=(
   unrtf                # an independent RTF reader for the rich-text tests
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  libssh-dev           # live access to devices over SSH
+  libsecret-1-dev      # device passwords kept in the desktop's secret store
+  openssh-server       # the live-access tests run a real SSH server on loopback
 )
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 

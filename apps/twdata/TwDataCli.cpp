@@ -1,5 +1,6 @@
 #include "apps/twdata/TwDataCli.h"
 
+#include "apps/twdata/CollectCommand.h"
 #include "apps/twdata/CompareCommand.h"
 #include "apps/twdata/CompareTablesCommand.h"
 #include "apps/twdata/DataFolderCommands.h"
@@ -210,6 +211,27 @@ int TwDataCli::Run(int argc, char** argv)
         onSession([&](ProjectSession& s) {
             return ShowCommandCommands(s, m_out, m_err).ImportLog(args.dataFolder, args.paths, args.makeCurrent);
         });
+    });
+
+    CollectArguments collect;
+    CLI::App* collectCmd = app.add_subcommand(
+        "collect", "Retrieve the live data of devices over SSH into a DataFolder; one line per device");
+    collectCmd->add_option("DEVICE", collect.devices, "The project's devices")->required();
+    CLI::Option* collectInto =
+        collectCmd->add_option("--datafolder", collect.dataFolder, "The DataFolder (default: the current one)");
+    collectCmd->add_flag("--make-current", collect.makeCurrent, "Make the --datafolder DataFolder current first")
+        ->needs(collectInto);
+    collectCmd->add_option("--command", collect.commands,
+                           "A command to run (repeatable; default: each platform's live-data commands)");
+    collectCmd->add_option("--known-hosts", collect.knownHostsFile, "The known_hosts file (default: ~/.ssh/known_hosts)");
+    collectCmd->add_option("--identity", collect.identityFiles, "A private key to offer besides the agent's (repeatable)");
+    collectCmd->add_option("--sessions", collect.sessions, "Devices reached at the same time (default 8)")
+        ->check(CLI::Range(1, 64));
+    collectCmd->add_option("--timeout", collect.timeoutSeconds,
+                           "Seconds a device may stay silent before it counts as not answering (default 20)")
+        ->check(CLI::Range(1, 3600));
+    collectCmd->callback([&] {
+        onSession([&](ProjectSession& s) { return CollectCommand(s, m_out, m_err).Run(collect); });
     });
 
     CLI::App* results = app.add_subcommand(

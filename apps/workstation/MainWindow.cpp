@@ -1,8 +1,8 @@
 #include "apps/workstation/MainWindow.h"
 
 #include "apps/workstation/CDataFolderDock.h"
+#include "apps/workstation/CLiveAccessMenu.h"
 #include "apps/workstation/ChooseDataFolderDialog.h"
-#include "apps/workstation/CWorkstationLiveAccess.h"
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CHostViewers.h"
 #include "apps/workstation/viewers/ComparisonWindows.h"
@@ -48,8 +48,8 @@ MainWindow::MainWindow(ModuleLoader* module, QWidget* parent)
     m_projectLabel = new QLabel(this);
     statusBar()->addWidget(m_projectLabel, 1);
     m_viewers = new CHostViewers(m_mdiArea, statusBar(), this);
-    m_liveAccess = std::make_unique<CWorkstationLiveAccess>();
     BuildMenus();
+    m_liveAccess = new CLiveAccessMenu(this);
     if (module && module->IsLoaded())
         BuildDataFolderTools(*module);
     resize(1100, 720);

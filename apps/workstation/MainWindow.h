@@ -16,7 +16,7 @@ namespace workstation {
 
 class CDataFolderDock;
 class CHostViewers;
-class CWorkstationLiveAccess;
+class CLiveAccessMenu;
 class ModuleLoader;
 
 // The workstation's main window: the open project, its menus and the MDI area
@@ -52,6 +52,8 @@ public:
     CDataFolderDock* DataFolderDock() const { return m_dataFolderDock; }
     // The viewers in the MDI area and the host receivers that open them.
     CHostViewers* Viewers() const { return m_viewers; }
+    // The live-access service this window installed, and its menu entry.
+    CLiveAccessMenu* LiveAccess() const { return m_liveAccess; }
 
 protected:
     // Host commands posted by the module (e.g. 33397 after an L2 import).
@@ -94,6 +96,7 @@ private:
 
     QMdiArea* m_mdiArea = nullptr;
     CHostViewers* m_viewers = nullptr;
+    CLiveAccessMenu* m_liveAccess = nullptr;
     QLabel* m_projectLabel = nullptr;
     QAction* m_closeProjectAction = nullptr;
     QMenu* m_dataFolderMenu = nullptr;
@@ -101,7 +104,6 @@ private:
     QAction* m_lockAction = nullptr;
     QWidget* m_toolbarPicker = nullptr;
     ModuleLoader* m_module = nullptr;
-    std::unique_ptr<CWorkstationLiveAccess> m_liveAccess;
     CDataFolderDock* m_dataFolderDock = nullptr;
 };
 

@@ -5,7 +5,7 @@
 // Re-Execute telling the user that no device access is configured.
 #include "twdata/TwdataRun.h"
 
-#include "apps/workstation/CWorkstationLiveAccess.h"
+#include "apps/workstation/CLiveAccessCenter.h"
 #include "apps/workstation/MainWindow.h"
 #include "apps/workstation/ModuleLoader.h"
 #include "guidataset/resources/CompareShowCommandDlgIds.h"
@@ -156,7 +156,7 @@ TEST(ResultsBrowserEndToEnd, ImportedResultsAreAnnotatedFormattedReopenedAndStep
     EXPECT_EQ(driver.PendingCount(), 0u);
 
     // Without device access nothing runs and nothing is listed.
-    prompter.ExpectMessage(workstation::CWorkstationLiveAccess::NoAccessMessage("core-r1", "show ip route"),
+    prompter.ExpectMessage(workstation::CLiveAccessCenter::NoAccessMessage("core-r1", "show ip route"),
                            platform::BoxAnswer::Ok);
     platform::Control<QToolButton>(results, kIdcResultsReExecute)->click();
     EXPECT_EQ(times->count(), 2);
