@@ -191,7 +191,7 @@ void CShowCommandResultsDlg::BuildControls()
     m_editor->Init("Courier");
     m_text = m_editor->GetEdit();
     platform::SetControlId(m_text, kIdcResultsText);
-    m_text->setLineWrapMode(QTextEdit::NoWrap);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setContextMenuPolicy(Qt::CustomContextMenu);
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
@@ -562,9 +562,10 @@ void CShowCommandResultsDlg::ShowSelectedResult()
     m_findTextValid = false;   // not kept up to date while the whole text is replaced
     if (!shown) {
         const std::string plain = WithLfLineEnds(resultText);
-        m_text->SetPlainTextContent(plain);
-        // Find searches this very text until it is edited: no copy out of a large document.
+        // Find searches this very text until it is edited: no copy out of a
+        // large document, and one conversion shared with the editor.
         m_findText = QString::fromStdString(plain);
+        m_text->SetPlainTextShared(m_findText);
         m_findTextValid = true;
     }
     m_text->SetFilePath(companion);
@@ -783,9 +784,9 @@ void CShowCommandResultsDlg::FindNext()
 void CShowCommandResultsDlg::ShowTextMenu(const QPoint& where)
 {
     QMenu menu(this);
-    QAction* copy = menu.addAction("Copy", m_text, &QTextEdit::copy);
+    QAction* copy = menu.addAction("Copy", m_text, &QPlainTextEdit::copy);
     copy->setEnabled(m_text->textCursor().hasSelection());
-    menu.addAction("Select All", m_text, &QTextEdit::selectAll);
+    menu.addAction("Select All", m_text, &QPlainTextEdit::selectAll);
     menu.exec(m_text->viewport()->mapToGlobal(where));
 }
 

@@ -33,11 +33,13 @@ QColor ToQColor(const richtext::RtfColor& c)
 
 } // namespace
 
-CSerialEdit::CSerialEdit(QWidget* parent) : QTextEdit(parent)
+CSerialEdit::CSerialEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
-    setAcceptRichText(false);   // pasted text takes the editor's format, not a web page's
-    setLineWrapMode(QTextEdit::NoWrap);
+    // Pasted text takes the editor's format, not a web page's: a plain-text
+    // editor pastes text only.
+    setLineWrapMode(QPlainTextEdit::NoWrap);
     SetDefaultFont(richtext::kDefaultRtfFont);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CSerialEdit::ReportFormat);
 }
 
 CSerialEdit::~CSerialEdit() = default;
@@ -52,7 +54,9 @@ void CSerialEdit::SetDefaultFont(const std::string& family, int pointSize)
     m_pointSize = font.pointSize();
     setFont(font);
     document()->setDefaultFont(font);
-    setCurrentFont(font);
+    QTextCharFormat format;
+    format.setFont(font);
+    MergeFormat(format);
 }
 
 std::string CSerialEdit::GetFontFamily() const
@@ -72,18 +76,24 @@ void CSerialEdit::SetModified(bool modified)
 
 void CSerialEdit::SetPlainTextContent(const std::string& text)
 {
-    // One bulk load instead of inserting line by line with an undo record each:
-    // a result of many megabytes opens at once. The format at the cursor is set
-    // to the default first, as the whole new text takes it.
-    QString plain = QString::fromStdString(text);
+    SetPlainTextShared(QString::fromStdString(text));
+}
+
+void CSerialEdit::SetPlainTextShared(const QString& text)
+{
+    // One bulk load into the document instead of inserting line by line with
+    // an undo record each: a result of many megabytes opens at once. The text
+    // takes the document's default format, which is the default font, so no
+    // second pass formats it. The text is shared, not copied, unless it holds
+    // carriage returns.
+    QString plain = text;
     plain.remove(QLatin1Char('\r'));
     clear();
-    QTextCharFormat format;
-    format.setFont(document()->defaultFont());
-    setCurrentCharFormat(format);
-    setPlainText(plain);
+    setCurrentCharFormat(QTextCharFormat());
+    document()->setPlainText(plain);
     QTextCursor start(document());
     setTextCursor(start);
+    ReportFormat();
     SetModified(false);
 }
 
@@ -152,7 +162,9 @@ void CSerialEdit::SetRichText(const richtext::RtfText& text)
     }
     cursor.movePosition(QTextCursor::Start);
     setTextCursor(cursor);
-    setCurrentFont(font);
+    QTextCharFormat current;
+    current.setFont(font);
+    MergeFormat(current);
     SetModified(false);
 }
 
@@ -189,35 +201,35 @@ void CSerialEdit::SetBold(bool on)
 {
     QTextCharFormat format;
     format.setFontWeight(on ? QFont::Bold : QFont::Normal);
-    mergeCurrentCharFormat(format);
+    MergeFormat(format);
 }
 
 void CSerialEdit::SetItalic(bool on)
 {
     QTextCharFormat format;
     format.setFontItalic(on);
-    mergeCurrentCharFormat(format);
+    MergeFormat(format);
 }
 
 void CSerialEdit::SetUnderline(bool on)
 {
     QTextCharFormat format;
     format.setFontUnderline(on);
-    mergeCurrentCharFormat(format);
+    MergeFormat(format);
 }
 
 void CSerialEdit::SetTextColour(const QColor& colour)
 {
     QTextCharFormat format;
     format.setForeground(colour);
-    mergeCurrentCharFormat(format);
+    MergeFormat(format);
 }
 
 void CSerialEdit::SetHighlightColour(const QColor& colour)
 {
     QTextCharFormat format;
     format.setBackground(colour);
-    mergeCurrentCharFormat(format);
+    MergeFormat(format);
 }
 
 void CSerialEdit::SetFontPointSize(int points)
@@ -226,7 +238,7 @@ void CSerialEdit::SetFontPointSize(int points)
         return;
     QTextCharFormat format;
     format.setFontPointSize(points);
-    mergeCurrentCharFormat(format);
+    MergeFormat(format);
 }
 
 void CSerialEdit::ClearFormat()
@@ -238,4 +250,16 @@ void CSerialEdit::ClearFormat()
     if (cursor.hasSelection())
         cursor.setCharFormat(format);
     setCurrentCharFormat(format);
+    ReportFormat();
+}
+
+void CSerialEdit::MergeFormat(const QTextCharFormat& format)
+{
+    mergeCurrentCharFormat(format);
+    ReportFormat();
+}
+
+void CSerialEdit::ReportFormat()
+{
+    emit CurrentFormatChanged(currentCharFormat());
 }

@@ -1,16 +1,22 @@
 #pragma once
 // The result editor: a rich-text control in one monospace family whose
 // formatting (bold, italic, underline, text and highlight colour, size) is
-// kept in an RTF companion file beside the plain result.
+// kept in an RTF companion file beside the plain result. It is a plain-text
+// editor whose document still holds character formats: its layout works line
+// by line on what is shown, so a result of many megabytes opens, finds and
+// scrolls without laying out the whole text first.
 #include "host/richtext/RtfRun.h"
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include <string>
 
 class QColor;
+class QString;
+class QTextCharFormat;
 
-class CSerialEdit : public QTextEdit {
+class CSerialEdit : public QPlainTextEdit {
+    Q_OBJECT
 public:
     static constexpr int kDefaultPointSize = 12;
 
@@ -39,6 +45,8 @@ public:
 
     // Unformatted text in the default font; the text is then unmodified.
     void SetPlainTextContent(const std::string& text);
+    // The same from text the caller keeps: shared, not copied, when it has no carriage returns.
+    void SetPlainTextShared(const QString& text);
     // The text without formatting, lines ended by '\n'.
     std::string GetPlainTextContent() const;
 
@@ -55,7 +63,14 @@ public:
     // Back to the default format: no colours, no highlight, default size.
     void ClearFormat();
 
+signals:
+    // The format at the cursor, after the cursor moved or the format changed.
+    void CurrentFormatChanged(const QTextCharFormat& format);
+
 private:
+    void MergeFormat(const QTextCharFormat& format);
+    void ReportFormat();
+
     std::string m_filePath;
     std::string m_lastError;
     int m_pointSize = kDefaultPointSize;

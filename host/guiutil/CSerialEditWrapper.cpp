@@ -51,7 +51,7 @@ CSerialEditWrapper::CSerialEditWrapper(QWidget* parent) : QWidget(parent)
     QAction* clear = AddAction(QStringLiteral("edit-clear"), QStringLiteral("Clear Format"), kIdcClearFormat, false);
     connect(clear, &QAction::triggered, m_edit, [this] { m_edit->ClearFormat(); });
 
-    connect(m_edit, &QTextEdit::currentCharFormatChanged, this,
+    connect(m_edit, &CSerialEdit::CurrentFormatChanged, this,
             [this](const QTextCharFormat& format) { ShowFormat(format); });
 
     auto* layout = new QVBoxLayout(this);

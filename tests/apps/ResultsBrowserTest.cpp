@@ -28,7 +28,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QTextEdit>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -95,7 +94,7 @@ TEST(ResultsBrowserEndToEnd, ImportedResultsAreAnnotatedFormattedReopenedAndStep
     const std::string file =
         folder + CFileName::ToShowCommandResultFileName("core-r1", "show ip route", time, "txt");
 
-    auto* text = platform::Control<QTextEdit>(results, kIdcResultsText);
+    auto* text = platform::Control<QPlainTextEdit>(results, kIdcResultsText);
     auto* note = platform::Control<QPlainTextEdit>(results, kIdcResultsNote);
     ASSERT_TRUE(text && note);
     const std::string shownFirst = text->toPlainText().toStdString();
@@ -127,7 +126,7 @@ TEST(ResultsBrowserEndToEnd, ImportedResultsAreAnnotatedFormattedReopenedAndStep
     ASSERT_TRUE(ChooseRow(results, kIdcResultsCommandList, "show ip route"));
     times = platform::Control<QComboBox>(results, kIdcResultsTimeList);
     times->setCurrentIndex(times->findText(QString::fromStdString(time)));
-    text = platform::Control<QTextEdit>(results, kIdcResultsText);
+    text = platform::Control<QPlainTextEdit>(results, kIdcResultsText);
     note = platform::Control<QPlainTextEdit>(results, kIdcResultsNote);
     EXPECT_EQ(note->toPlainText().toStdString(), "Default route checked after the change window");
     EXPECT_EQ(text->toPlainText().toStdString(), shownFirst);

@@ -28,6 +28,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTextCursor>
 #include <QToolButton>
 
@@ -416,6 +418,29 @@ TEST_F(ResultsBrowser, FindSelectsEachMatchIgnoringCaseAndForgetsAMissingKeyword
     EXPECT_EQ(Text()->textCursor().selectionStart(), 8);
     dialog->FindText("GI0/3");
     EXPECT_EQ(Text()->textCursor().selectionStart(), 26);
+}
+
+// A long result is laid out only where it is shown: Find scrolls to a match
+// near the end without laying out the lines before it, which froze the
+// window for many seconds on a result of megabytes.
+TEST_F(ResultsBrowser, FindInALongResultLaysOutOnlyWhatIsShown)
+{
+    std::string routes;
+    for (int i = 0; i < 20000; ++i)
+        routes += "O E2 10.0." + std::to_string(i / 256) + "." + std::to_string(i % 256) + "/32 via 192.168.1.2\r\n";
+    Put("core-r1", kRoute, kT2, routes + "S* 0.0.0.0/0 via Tunnel4711\r\n");
+    dialog->resize(800, 600);
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    dialog->OpenResultFile(Path("core-r1", kRoute, kT2));
+    dialog->FindText("tunnel4711");
+    Text()->viewport()->repaint();
+    EXPECT_EQ(Text()->textCursor().selectedText().toStdString(), "Tunnel4711");
+    EXPECT_EQ(Text()->textCursor().block().blockNumber(), 20000);
+    EXPECT_TRUE(Text()->viewport()->rect().contains(Text()->cursorRect())) << "the match is not scrolled into view";
+    EXPECT_GT(Text()->textCursor().block().layout()->lineCount(), 0);
+    for (int line : {100, 10000, 19000})
+        EXPECT_EQ(Text()->document()->findBlockByNumber(line).layout()->lineCount(), 0) << "line " << line;
 }
 
 TEST_F(ResultsBrowser, CompareAndExportReachTheirDialogAndFiles)
