@@ -159,8 +159,10 @@ int main(int argc, char** argv)
     int result = 0;
     {
         workstation::MainWindow window(&module);
+        window.RestoreLayout();
         window.show();
         if (!projectFolder.empty() && window.OpenProject(projectFolder)) {
+            window.ReopenBrowsers();
             if (parser.isSet(browserOption))
                 window.OpenBrowser();
             if (parser.isSet(resultsOption))
