@@ -3,6 +3,7 @@
 #include "apps/workstation/CDataFolderDock.h"
 #include "apps/workstation/CLiveAccessMenu.h"
 #include "apps/workstation/ChooseDataFolderDialog.h"
+#include "apps/workstation/CWindowLayout.h"
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CHostViewers.h"
 #include "apps/workstation/viewers/ComparisonWindows.h"
@@ -28,9 +29,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -137,6 +140,7 @@ void MainWindow::BuildDataFolderTools(ModuleLoader& module)
         if (CMultiDocTemplate* browser = service->CreateDocTemplate()) {
             browser->setParent(this);
             browser->SetMdiArea(m_mdiArea);
+            m_browserTemplate = browser;
         }
     }
 
@@ -430,11 +434,19 @@ void MainWindow::OnExportDataFolder()
 
 bool MainWindow::OpenBrowser()
 {
+    if (!Service() || !m_module)
+        return false;
+    return OpenBrowserOn(CBaseline::Instance()->GetFileSystem()->GetDataSet()->GetDatasetName(CurrentDataFolderPath()));
+}
+
+bool MainWindow::OpenBrowserOn(const std::string& name)
+{
     GuiDatasetCenter* service = Service();
     if (!service || !m_module)
         return false;
-    const std::string path = CurrentDataFolderPath();
-    const std::string name = CBaseline::Instance()->GetFileSystem()->GetDataSet()->GetDatasetName(path);
+    const std::string path = CBaseline::Instance()->GetFileSystem()->GetDataSet()->GetDataSetPath(name);
+    if (path.empty())
+        return false;
     DatafolderDataDisplayContent content(name, std::string());
     if (!m_module->PrepareBrowserContent(content, name, path))
         return false;
@@ -469,6 +481,41 @@ void MainWindow::OnImportLogs(bool fromFolder)
             return;
     }
     service->ImportShowCmdResult(this, fromFolder);
+}
+
+void MainWindow::RestoreLayout()
+{
+    CWindowLayout::Restore(*this);
+    // The panel shows with a project only, whatever the kept layout says.
+    if (m_dataFolderDock)
+        m_dataFolderDock->FollowProject();
+}
+
+void MainWindow::ReopenBrowsers()
+{
+    CBaseline* project = CBaseline::Instance();
+    if (!project)
+        return;
+    // A DataFolder deleted or renamed since is left out: there is nothing to show.
+    for (const std::string& name : CWindowLayout::Browsers(project->GetFileSystem()->GetProjectFolder()))
+        OpenBrowserOn(name);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // An edit in progress (a browser's filter) commits as when the user leaves it.
+    if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
+        focused->clearFocus();
+    std::string projectFolder;
+    std::vector<std::string> browsers;
+    if (CBaseline* project = CBaseline::Instance()) {
+        projectFolder = project->GetFileSystem()->GetProjectFolder();
+        if (m_browserTemplate)
+            for (QMdiSubWindow* frame : m_browserTemplate->Frames())
+                browsers.push_back(frame->windowTitle().toStdString());
+    }
+    CWindowLayout::Save(*this, projectFolder, browsers);
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::customEvent(QEvent* event)

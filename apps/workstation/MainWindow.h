@@ -10,6 +10,7 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+class CMultiDocTemplate;
 class GuiDatasetCenter;
 
 namespace workstation {
@@ -36,6 +37,13 @@ public:
     // Opens the current DataFolder in the module's browser, in the MDI area;
     // false when there is no module, project or browser.
     bool OpenBrowser();
+    // The same for the DataFolder of the given name.
+    bool OpenBrowserOn(const std::string& dataFolderName);
+
+    // The layout the user left at the last close: RestoreLayout before the
+    // window shows, ReopenBrowsers once the project is open.
+    void RestoreLayout();
+    void ReopenBrowsers();
     // Opens one of the module's compare dialogs as its menu entry does:
     // "compare-tables", "compare-config-route", "compare-datafolders"; or as
     // other modules open them: "select-show-commands" (current DataFolder),
@@ -56,6 +64,8 @@ public:
     CLiveAccessMenu* LiveAccess() const { return m_liveAccess; }
 
 protected:
+    // Keeps the layout for the next start.
+    void closeEvent(QCloseEvent* event) override;
     // Host commands posted by the module (e.g. 33397 after an L2 import).
     void customEvent(QEvent* event) override;
 
@@ -103,6 +113,7 @@ private:
     QMenu* m_compareMenu = nullptr;
     QAction* m_lockAction = nullptr;
     QWidget* m_toolbarPicker = nullptr;
+    CMultiDocTemplate* m_browserTemplate = nullptr;
     ModuleLoader* m_module = nullptr;
     CDataFolderDock* m_dataFolderDock = nullptr;
 };

@@ -34,7 +34,9 @@ ModuleLoader::~ModuleLoader()
 bool ModuleLoader::Load(const std::string& executableFolder)
 {
     const QString folder = QString::fromStdString(executableFolder);
-    const QStringList candidates = {folder + "/../lib/libguidataset.so",
+    // Installed: lib/tarnwick beside bin; build tree: lib beside bin.
+    const QStringList candidates = {folder + "/../lib/tarnwick/libguidataset.so",
+                                    folder + "/../lib/libguidataset.so",
                                     folder + "/libguidataset.so", "guidataset"};
     QStringList errors;
     for (const QString& candidate : candidates) {

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMdiArea>
 #include <QPixmap>
 #include <QTimer>
@@ -93,6 +94,9 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName("Tarnwick");
     QApplication::setApplicationName("Workstation");
     QApplication::setApplicationDisplayName("Tarnwick Workstation");
+    // Ties the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName("tarnwick-workstation");
+    QApplication::setWindowIcon(QIcon::fromTheme("tarnwick-workstation"));
     workstation::CProgramPath::PutFirst(QCoreApplication::applicationDirPath().toStdString());
 
     QCommandLineParser parser;
@@ -159,8 +163,10 @@ int main(int argc, char** argv)
     int result = 0;
     {
         workstation::MainWindow window(&module);
+        window.RestoreLayout();
         window.show();
         if (!projectFolder.empty() && window.OpenProject(projectFolder)) {
+            window.ReopenBrowsers();
             if (parser.isSet(browserOption))
                 window.OpenBrowser();
             if (parser.isSet(resultsOption))

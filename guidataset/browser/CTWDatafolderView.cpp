@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <set>
@@ -116,6 +117,12 @@ CTWDatafolderView::CTWDatafolderView(QWidget* parent) : QWidget(parent)
     connect(m_compare, &QPushButton::clicked, this, &CTWDatafolderView::OnCompare);
     connect(m_delete, &QPushButton::clicked, this, &CTWDatafolderView::OnDelete);
     connect(m_filter, &QLineEdit::textChanged, this, &CTWDatafolderView::RecolourFilter);
+    // Ctrl+F goes to the filter of this browser only: several may be open.
+    auto* find = new QShortcut(QKeySequence::Find, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        m_filter->setFocus(Qt::ShortcutFocusReason);
+        m_filter->selectAll();
+    });
 
     QHeaderView* header = m_list->header();
     header->setSectionsClickable(true);

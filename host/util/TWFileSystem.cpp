@@ -158,8 +158,18 @@ std::string TWFileSystem::GetCurrentBaselineFolder()
 std::string TWFileSystem::GetSystemConfFolder()
 {
     const char* overridden = std::getenv("TW_SYSTEM_CONF_DIR");
-    const std::string folder = (overridden && *overridden) ? overridden : TW_SYSTEM_CONF_DIR;
-    return platform::WithTrailingSlash(folder);
+    if (overridden && *overridden)
+        return platform::WithTrailingSlash(overridden);
+    // An installed program (any prefix) keeps its rule files in
+    // ../share/tarnwick/conf beside its bin folder; the build tree has the same layout.
+    std::error_code ec;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        const fs::path beside = program.parent_path().parent_path() / "share" / "tarnwick" / "conf";
+        if (fs::is_directory(beside, ec))
+            return platform::WithTrailingSlash(beside.string());
+    }
+    return platform::WithTrailingSlash(TW_SYSTEM_CONF_DIR);
 }
 
 TWDataSet* TWFileSystem::GetDataSet() const { return m_dataSet.get(); }

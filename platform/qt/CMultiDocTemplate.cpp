@@ -2,6 +2,12 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QVariant>
+
+namespace {
+// The frame's property naming the template that made it.
+constexpr const char* kMadeBy = "twDocTemplate";
+}
 
 CMultiDocTemplate::CMultiDocTemplate(int resourceId, DocumentMaker document, FrameMaker frame, ViewMaker view)
     : m_resourceId(resourceId), m_document(std::move(document)), m_frame(std::move(frame)), m_view(std::move(view))
@@ -47,8 +53,20 @@ QMdiSubWindow* CMultiDocTemplate::CreateNewFrame(QObject* document)
         frame->setWidget(m_view(frame));
     if (document)
         document->setParent(frame);
+    frame->setProperty(kMadeBy, QVariant::fromValue(static_cast<QObject*>(this)));
     m_area->addSubWindow(frame);
     return frame;
+}
+
+std::vector<QMdiSubWindow*> CMultiDocTemplate::Frames() const
+{
+    std::vector<QMdiSubWindow*> frames;
+    if (!m_area)
+        return frames;
+    for (QMdiSubWindow* frame : m_area->subWindowList(QMdiArea::CreationOrder))
+        if (frame->property(kMadeBy).value<QObject*>() == this)
+            frames.push_back(frame);
+    return frames;
 }
 
 void CMultiDocTemplate::InitialUpdateFrame(QMdiSubWindow* frame, QObject*, bool visible)

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -32,6 +33,9 @@ public:
     QMdiSubWindow* CreateNewFrame(QObject* document);
     // Shows the frame, filling the MDI area when visible.
     void InitialUpdateFrame(QMdiSubWindow* frame, QObject* document, bool visible);
+    // The frames this template made that are still open, in the MDI area's
+    // creation order: the host tells its browser windows from other MDI windows.
+    std::vector<QMdiSubWindow*> Frames() const;
 
 private:
     int m_resourceId;

@@ -3,7 +3,6 @@
 #include "apps/workstation/MainWindow.h"
 #include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CDataFolderReportWindow.h"
-#include "guidataset/dataset/CDatasetComboBox.h"
 #include "guidataset/resources/CompareDatasetDlgIds.h"
 #include "guidataset/resources/DlgSelect2DatasetIds.h"
 #include "host/adaptor/GuiDeviceCenter.h"
@@ -13,6 +12,7 @@
 #include "host/util/MessageDispatcher.h"
 #include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
+#include "support/DataFolderPicker.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -46,15 +46,7 @@ private:
     GuiDeviceCenter* m_previous = nullptr;
 };
 
-void Choose(QDialog& dialog, int id, const std::string& name)
-{
-    auto* picker = platform::Control<CDatasetComboBox>(&dialog, id);
-    ASSERT_NE(picker, nullptr);
-    const int index = picker->FindDataSet(name.c_str());
-    ASSERT_GE(index, 0) << name;
-    picker->setCurrentIndex(index);
-    emit picker->activated(index);
-}
+using twtest::ChooseDataFolder;
 
 class CompareMenu : public testing::Test {
 protected:
@@ -98,8 +90,8 @@ TEST_F(CompareMenu, ChosenArpTablesReachTheHostsTableCompareWithBothPaths)
     driver.Expect([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle().toStdString(), "Compare ARP Table");
         twtest::ModalDriver::Click(dialog, kIdcCompareDatasetSelect);
-        Choose(dialog, kIdcCompareDatasetFirstPicker, "Audit");
-        Choose(dialog, kIdcCompareDatasetSecondPicker, "Field Lab");
+        ChooseDataFolder(dialog, kIdcCompareDatasetFirstPicker, "Audit");
+        ChooseDataFolder(dialog, kIdcCompareDatasetSecondPicker, "Field Lab");
         twtest::ModalDriver::Click(dialog, kIdcCompareDatasetOk);
         return dialog.result();
     });
@@ -117,8 +109,8 @@ TEST_F(CompareMenu, CompareDataFoldersOpensTheChangeReportOfTheChosenPair)
     ASSERT_TRUE(window.OpenProject(project));
     twtest::ModalDriver driver;
     driver.Expect([&](QDialog& dialog) {
-        Choose(dialog, kIdcSelect2DatasetFirstPicker, "Audit");
-        Choose(dialog, kIdcSelect2DatasetSecondPicker, "Field Lab");
+        ChooseDataFolder(dialog, kIdcSelect2DatasetFirstPicker, "Audit");
+        ChooseDataFolder(dialog, kIdcSelect2DatasetSecondPicker, "Field Lab");
         twtest::ModalDriver::Click(dialog, kIdcSelect2DatasetOk);
         return dialog.result();
     });
