@@ -2,6 +2,8 @@
 # Installs the Debian packages the build, the tests and the workstation need,
 # only when one is missing, so repeated runs cost nothing.
 # --fuzz adds clang and its libFuzzer runtime for the fuzz targets.
+# --bench adds python3-textfsm, the template parser the parse benchmarks compare
+# against (the workstation itself never uses it).
 set -euo pipefail
 
 packages=(
@@ -13,7 +15,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )
-[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
+for option in "$@"; do
+  case "$option" in
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    --bench) packages+=(python3-textfsm) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
