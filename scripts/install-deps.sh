@@ -2,6 +2,8 @@
 # Installs the Debian packages the build, the tests and the workstation need,
 # only when one is missing, so repeated runs cost nothing.
 # --fuzz adds clang and its libFuzzer runtime for the fuzz targets.
+# --bench adds python3-textfsm, the template parser the parse benchmarks compare
+# against (the workstation itself never uses it).
 set -euo pipefail
 
 packages=(
@@ -16,7 +18,12 @@ packages=(
   libsecret-1-dev      # device passwords kept in the desktop's secret store
   openssh-server       # the live-access tests run a real SSH server on loopback
 )
-[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
+for option in "$@"; do
+  case "$option" in
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    --bench) packages+=(python3-textfsm) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
