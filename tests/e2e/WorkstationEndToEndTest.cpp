@@ -48,7 +48,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidgetItem>
@@ -247,7 +247,7 @@ TEST_F(WorkstationEndToEnd, ADataFolderFromCreationToDeletion)
     ASSERT_TRUE(ReadShowCommandResult(
         results + CFileName::ToShowCommandResultFileName("core-r1", "show ip route", time, "txt"), content));
     SplitShowCommandResult(content, resultText, note);
-    const QString shown = platform::Control<QTextEdit>(resultsWindow, kIdcResultsText)->toPlainText();
+    const QString shown = platform::Control<QPlainTextEdit>(resultsWindow, kIdcResultsText)->toPlainText();
     EXPECT_FALSE(resultText.empty());
     EXPECT_EQ(shown.trimmed().toStdString(), QString::fromStdString(resultText).remove('\r').trimmed().toStdString());
     platform::Control<QPushButton>(resultsWindow, kIdcResultsClose)->click();
