@@ -2,8 +2,6 @@
 # Installs the Debian packages the build, the tests and the workstation need,
 # only when one is missing, so repeated runs cost nothing.
 # --fuzz adds clang and its libFuzzer runtime for the fuzz targets.
-# --bench adds python3-textfsm, the template parser the parse benchmarks compare
-# against (the workstation itself never uses it).
 set -euo pipefail
 
 packages=(
@@ -18,12 +16,7 @@ packages=(
   libsecret-1-dev      # device passwords kept in the desktop's secret store
   openssh-server       # the live-access tests run a real SSH server on loopback
 )
-for option in "$@"; do
-  case "$option" in
-    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
-    --bench) packages+=(python3-textfsm) ;;
-  esac
-done
+[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,7 +10,6 @@
 #include "host/netutil/RoutingTable.h"
 #include "host/probe/IfTableEntry.h"
 #include "host/probe/TWLiveData.h"
-#include "host/util/FileWriteBatch.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
 
@@ -143,19 +142,13 @@ int ParseCommand::Run(const std::string& kind, const std::string& file)
         m_err << "No temporary folder can be made for the table.\n";
         return kExitFailed;
     }
-    // The table is printed from memory: held back, never written.
-    FileWriteBatch held;
     const std::string table = WriteTable(kind, output, scratch.Path());
-    const std::string* text = table.empty() ? nullptr : FileWriteBatch::Pending(table);
-    std::string read;
-    if (!text && !table.empty() && TWDataSet::GetFileContent(table, read))
-        text = &read;
-    if (!text) {
+    std::string text;
+    if (table.empty() || !TWDataSet::GetFileContent(table, text)) {
         m_err << "No " << kind << " table in '" << file << "'.\n";
         return kExitFailed;
     }
-    m_out.write(text->data(), static_cast<std::streamsize>(text->size()));
-    held.Discard();
+    m_out << text;
     return kExitDone;
 }
 

@@ -215,7 +215,7 @@ const std::vector<std::string>& CCiscoSwitchObj::MacColumns()
 }
 
 bool CCiscoSwitchObj::ParseMacTable(const std::string& device, int /*source*/, const std::string& dataFolder,
-                                    const std::string& output, const std::string& qualifier)
+                                    std::string output, const std::string& qualifier)
 {
     const std::vector<MacEntry> entries = ParseMacText(output);
     if (entries.empty())
@@ -224,7 +224,10 @@ bool CCiscoSwitchObj::ParseMacTable(const std::string& device, int /*source*/, c
     if (path.empty())
         return false;
     // Written straight from the entries, as the route table is.
-    return TableFile::WriteEntries(path, MacColumns(), entries, [](std::string& text, const MacEntry& e) {
+    std::string text;
+    text.reserve(32 + entries.size() * 48);
+    TableFile::AppendLine(text, MacColumns(), MacColumns().size());
+    for (const MacEntry& e : entries)
         TableFile::AppendLine(text, {e.vlan, e.mac, e.type, e.ports});
-    });
+    return TableFile::WriteText(path, std::move(text));
 }

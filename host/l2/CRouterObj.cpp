@@ -85,17 +85,14 @@ const std::vector<std::string>& CRouterObj::ArpColumns()
 }
 
 bool CRouterObj::ParseArpTable(const std::string& device, int /*source*/, const std::string& dataFolder,
-                               const std::string& output, const std::string& qualifier)
+                               std::string output, const std::string& qualifier)
 {
-    const std::vector<ArpEntry> entries = ParseArpText(output);
-    if (entries.empty())
+    std::vector<TableFile::Row> rows;
+    for (ArpEntry& e : ParseArpText(output))
+        rows.push_back({std::move(e.protocol), std::move(e.address), std::move(e.age), std::move(e.mac),
+                        std::move(e.type), std::move(e.interface)});
+    if (rows.empty())
         return false;
     const std::string path = TablePath(dataFolder, &TWFileSystem::GetLiveArpTableFolder, device, qualifier, ".oat");
-    if (path.empty())
-        return false;
-    // Written straight from the entries, as the route table is: rows copied
-    // first would cost an allocation per cell.
-    return TableFile::WriteEntries(path, ArpColumns(), entries, [](std::string& text, const ArpEntry& e) {
-        TableFile::AppendLine(text, {e.protocol, e.address, e.age, e.mac, e.type, e.interface});
-    });
+    return !path.empty() && TableFile::Write(path, ArpColumns(), rows);
 }
