@@ -10,6 +10,7 @@
 #include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
 #include "platform/qt/RunModal.h"
+#include "CompareTestProject.h"
 #include "support/RecordingProcessStarter.h"
 #include "support/ModalDriver.h"
 #include "support/ScopedProfile.h"
@@ -36,15 +37,10 @@ constexpr const char* kVersion = "show version";
 
 // The project "campus" with the DataFolders "Audit" (results of core-r1) and
 // "Field Lab" (none), opened.
-class CompareShowCommand : public testing::Test {
+class CompareShowCommand : public twtest::CompareTestProject {
 protected:
-    CompareShowCommand() : profile(temp / "profile.ini")
+    CompareShowCommand()
     {
-        project = temp / "campus/";
-        EXPECT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
-        EXPECT_TRUE(temp.MakeDir("campus/DataFolders/Audit"));
-        EXPECT_TRUE(temp.MakeDir("campus/DataFolders/Field Lab"));
-        EXPECT_TRUE(CBaseline::Open(project));
         Put("Audit", "core-r1", kRoute, "2024-05-01 10-00-00.000", "route A\r\n");
         Put("Audit", "core-r1", kVersion, "2024-05-01 10-00-01.000", "version\r\n");
         Put("Audit", "core-r1", kRoute, "2024-05-02 10-00-00.000", "route B\r\n");
@@ -53,8 +49,6 @@ protected:
         Put("Audit", "core-r10", kRoute, "2024-05-01 10-00-00.000", "x");
         Put("Audit", "CORE-R1", "SHOW IP ROUTE", "2024-05-01 10-00-00.000", "x");
     }
-    ~CompareShowCommand() override { CBaseline::Close(); }
-
     static std::string Name(const std::string& device, const std::string& command, const std::string& time)
     {
         return CFileName::ToShowCommandResultFileName(device, command, time, "txt");
@@ -90,14 +84,6 @@ protected:
     }
 
     static QComboBox* List(QDialog& dialog, int id) { return platform::Control<QComboBox>(&dialog, id); }
-    static std::vector<std::string> Items(QDialog& dialog, int id)
-    {
-        std::vector<std::string> items;
-        QComboBox* list = List(dialog, id);
-        for (int i = 0; list && i < list->count(); ++i)
-            items.push_back(list->itemText(i).toStdString());
-        return items;
-    }
     // Chooses an entry as the user does, by its text.
     static void Choose(QDialog& dialog, int id, const std::string& text)
     {
@@ -111,9 +97,6 @@ protected:
         emit list->activated(index);
     }
 
-    twtest::TempDir temp;
-    twtest::ScopedProfile profile;
-    std::string project;
     twtest::RecordingProcessStarter starter;
 };
 
