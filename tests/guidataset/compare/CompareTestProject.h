@@ -12,6 +12,7 @@
 #include "host/util/CTWRTPath.h"
 #include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
+#include "support/RecordingLiveAccess.h"
 #include "support/ScopedProfile.h"
 #include "support/TempDir.h"
 
@@ -127,34 +128,5 @@ private:
     GuiDeviceCenter* m_previous = nullptr;
 };
 
-// A live access that is busy when told so and records each retrieval.
-class RecordingLiveAccess final : public GuiLiveAccessCenter {
-public:
-    struct Retrieval {
-        std::string devices;
-        std::string dataFolder;
-        int mode = 0;
-    };
-    RecordingLiveAccess() { m_previous = Install(this); }
-    ~RecordingLiveAccess() override { Install(m_previous); }
-
-    void SetCurrentDataSetPath(const std::string&) override {}
-    bool ExecuteCommand(const std::string&, const std::string&, const std::string&, QWidget*) override
-    {
-        return false;
-    }
-    bool IsRetrieving() override { return busy; }
-    void RetrieveLiveData(const std::string& devices, const std::string& dataFolder, int mode) override
-    {
-        retrievals.push_back({devices, dataFolder, mode});
-    }
-    void ViewIpAccounting(const std::string&) override {}
-
-    bool busy = false;
-    std::vector<Retrieval> retrievals;
-
-private:
-    GuiLiveAccessCenter* m_previous = nullptr;
-};
 
 } // namespace twtest

@@ -18,6 +18,7 @@
 #include "host/util/EventSubscriber.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
+#include "support/RecordingLiveAccess.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -80,19 +81,7 @@ public:
     std::vector<int> lastKinds;
 };
 
-class RecordingLiveAccess : public GuiLiveAccessCenter {
-public:
-    void SetCurrentDataSetPath(const std::string& path) override { paths.push_back(path); }
-    bool ExecuteCommand(const std::string&, const std::string&, const std::string&, QWidget*) override
-    {
-        return false;
-    }
-    bool IsRetrieving() override { return false; }
-    void RetrieveLiveData(const std::string&, const std::string&, int) override {}
-    void ViewIpAccounting(const std::string&) override {}
-
-    std::vector<std::string> paths;
-};
+using twtest::RecordingLiveAccess;
 
 const ScriptedPrompter::MessageCheck kAppBox{BoxKind::Application, std::nullopt,
                                              BoxIcon::Exclamation, BoxButtons::Ok};
@@ -329,13 +318,11 @@ TEST_F(DatasetServiceTest, ForgettingTheSelectedDataFolderFallsBackToLocalDefaul
 TEST_F(DatasetServiceTest, WithoutAProjectTheChoiceIsAnnouncedButNoRecordIsWritten)
 {
     RecordingLiveAccess live;
-    GuiLiveAccessCenter* previous = GuiLiveAccessCenter::Install(&live);
     CBaseline::Close();
     const std::string strayRecord = std::filesystem::current_path() / "TWDataSet.ini";
     const bool strayBefore = std::filesystem::exists(strayRecord);
 
     service->RecordCurrentDataSet("Alpha", nullptr);
-    GuiLiveAccessCenter::Install(previous);
     EXPECT_EQ(live.paths, std::vector<std::string>{""});
     ASSERT_EQ(events->Count(kActionCurrentDataFolder), 1);
     EXPECT_EQ(events->events.back().second, "");

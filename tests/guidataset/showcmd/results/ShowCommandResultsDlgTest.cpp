@@ -16,6 +16,7 @@
 #include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
 #include "support/ModalDriver.h"
+#include "support/RecordingLiveAccess.h"
 #include "support/ScopedProfile.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -51,28 +52,7 @@ constexpr const char* kT2 = "2024-05-02 10-00-00.000";
 constexpr const char* kT3 = "2024-05-03 10-00-00.000";
 const std::string kSeparator(kShowCommandNoteSeparator);
 
-// Runs a command by writing what the device would have answered, or nothing.
-class RecordingLiveAccess : public GuiLiveAccessCenter {
-public:
-    RecordingLiveAccess() : m_previous(GuiLiveAccessCenter::Install(this)) {}
-    ~RecordingLiveAccess() override { GuiLiveAccessCenter::Install(m_previous); }
-    void SetCurrentDataSetPath(const std::string&) override {}
-    bool ExecuteCommand(const std::string& device, const std::string& command, const std::string& path,
-                        QWidget*) override
-    {
-        calls.push_back(device + "|" + command + "|" + path);
-        return !answer.empty() && twtest::WriteBytes(path, answer);
-    }
-    bool IsRetrieving() override { return false; }
-    void RetrieveLiveData(const std::string&, const std::string&, int) override {}
-    void ViewIpAccounting(const std::string&) override {}
-
-    std::vector<std::string> calls;
-    std::string answer;
-
-private:
-    GuiLiveAccessCenter* m_previous;
-};
+using twtest::RecordingLiveAccess;
 
 class RestrictedGui : public GuiCenter {
 public:
