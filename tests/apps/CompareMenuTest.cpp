@@ -5,7 +5,6 @@
 #include "apps/workstation/viewers/CDataFolderReportWindow.h"
 #include "guidataset/resources/CompareDatasetDlgIds.h"
 #include "guidataset/resources/DlgSelect2DatasetIds.h"
-#include "host/adaptor/GuiDeviceCenter.h"
 #include "host/adaptor/HostMessages.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CTWRTPath.h"
@@ -14,6 +13,7 @@
 #include "platform/qt/ControlId.h"
 #include "support/DataFolderPicker.h"
 #include "support/ModalDriver.h"
+#include "support/RecordingDeviceCenter.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
@@ -26,25 +26,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class AnsweringDeviceCenter final : public GuiDeviceCenter {
-public:
-    AnsweringDeviceCenter() { m_previous = Install(this); }
-    ~AnsweringDeviceCenter() override { Install(m_previous); }
-    void DeviceGroup(const std::vector<DeviceEntry>&, bool) override {}
-    bool SelectDevice(QWidget*, std::string& hostName, int&, int, int) override
-    {
-        hostName = "dist-sw1";
-        return true;
-    }
-    bool SelectDevices(QWidget*, const std::set<std::string>&, std::vector<DeviceEntry>&, int, int) override
-    {
-        return false;
-    }
-
-private:
-    GuiDeviceCenter* m_previous = nullptr;
-};
 
 using twtest::ChooseDataFolder;
 
@@ -77,7 +58,8 @@ TEST_F(CompareMenu, ChosenArpTablesReachTheHostsTableCompareWithBothPaths)
     const std::string lab = PutArp("Field Lab");
     workstation::MainWindow window(&module);
     ASSERT_TRUE(window.OpenProject(project));
-    AnsweringDeviceCenter devices;
+    twtest::RecordingDeviceCenter devices;
+    devices.answerHost = "dist-sw1";
     hostmsg::TableCompareRequest received;
     unsigned message = 0;
     MessageDispatcher::Instance().RegisterReceiver(
