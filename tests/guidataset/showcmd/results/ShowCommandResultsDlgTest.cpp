@@ -7,7 +7,6 @@
 #include "guidataset/resources/ShowCommandResultsDlgIds.h"
 #include "guidataset/showcmd/CShowCommandResultsDlg.h"
 #include "guidataset/showcmd/core/ShowCommandResultFile.h"
-#include "host/adaptor/GuiCenter.h"
 #include "host/adaptor/GuiLiveAccessCenter.h"
 #include "host/guiutil/CInputMessageDlg.h"
 #include "host/guiutil/CSerialEdit.h"
@@ -15,6 +14,7 @@
 #include "platform/qt/ControlId.h"
 #include "support/CampusProject.h"
 #include "support/ModalDriver.h"
+#include "support/RecordingGuiCenter.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -48,17 +48,6 @@ constexpr const char* kT3 = "2024-05-03 10-00-00.000";
 const std::string kSeparator(kShowCommandNoteSeparator);
 
 using twtest::RecordingLiveAccess;
-
-class RestrictedGui : public GuiCenter {
-public:
-    RestrictedGui() : m_previous(GuiCenter::Install(this)) {}
-    ~RestrictedGui() override { GuiCenter::Install(m_previous); }
-    void OnCurrentDataSetChanged(const std::string&, const std::vector<int>&, bool, int) override {}
-    bool IsRestrictedMode() override { return true; }
-
-private:
-    GuiCenter* m_previous;
-};
 
 // The campus project's DataFolder "Audit" with three executions of a route
 // command and one of a version command on core-r1, one result of dist-sw1,
@@ -105,13 +94,7 @@ protected:
             rows.push_back(model->index(row, 0).data().toString().toStdString());
         return rows;
     }
-    std::vector<std::string> Times() const
-    {
-        std::vector<std::string> times;
-        for (int i = 0; i < Get<QComboBox>(kIdcResultsTimeList)->count(); ++i)
-            times.push_back(Get<QComboBox>(kIdcResultsTimeList)->itemText(i).toStdString());
-        return times;
-    }
+    std::vector<std::string> Times() const { return Items(*dialog, kIdcResultsTimeList); }
     void ChooseRow(int id, int row) const
     {
         auto* view = Get<QAbstractItemView>(id);
@@ -338,7 +321,8 @@ TEST_F(ResultsBrowser, ReExecuteListsOnlyAResultThatTheLiveAccessWrote)
     EXPECT_EQ(Text()->GetPlainTextContent(), "IOS 17\n");
     EXPECT_TRUE(Enabled(kIdcResultsPrevious));
 
-    RestrictedGui restricted;
+    twtest::RecordingGuiCenter gui;
+    gui.restricted = true;
     QTest::qWait(650);
     Get<QToolButton>(kIdcResultsReExecute)->click();
     EXPECT_EQ(live.calls.size(), 2u);
