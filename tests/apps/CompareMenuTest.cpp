@@ -1,7 +1,7 @@
 // The workstation's Compare menu: each entry opens the module's dialog, and
 // what the user chose reaches the host's table compare or the hand-off.
+#include "CampusWorkstation.h"
 #include "apps/workstation/MainWindow.h"
-#include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CDataFolderReportWindow.h"
 #include "guidataset/resources/CompareDatasetDlgIds.h"
 #include "guidataset/resources/DlgSelect2DatasetIds.h"
@@ -9,13 +9,11 @@
 #include "host/baseline/CBaseline.h"
 #include "host/util/CTWRTPath.h"
 #include "host/util/MessageDispatcher.h"
-#include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
 #include "support/DataFolderPicker.h"
 #include "support/ModalDriver.h"
 #include "support/RecordingDeviceCenter.h"
 #include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -29,15 +27,12 @@ namespace {
 
 using twtest::ChooseDataFolder;
 
-class CompareMenu : public testing::Test {
+class CompareMenu : public twtest::CampusWorkstation {
 protected:
     CompareMenu()
     {
-        project = tmp.Path() + "campus/";
-        EXPECT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
         EXPECT_TRUE(tmp.MakeDir("campus/DataFolders/Audit"));
         EXPECT_TRUE(tmp.MakeDir("campus/DataFolders/Field Lab"));
-        EXPECT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
     }
     std::string PutArp(const std::string& dataFolder)
     {
@@ -46,10 +41,6 @@ protected:
         EXPECT_TRUE(tmp.WriteFile(relative, "arp\r\n"));
         return tmp.Path() + relative;
     }
-
-    twtest::TempDir tmp;
-    std::string project;
-    workstation::ModuleLoader module;
 };
 
 TEST_F(CompareMenu, ChosenArpTablesReachTheHostsTableCompareWithBothPaths)
