@@ -80,8 +80,13 @@ std::string SshTestServer::Start(const std::vector<EmulatedDevice>& devices)
     std::string map;
     const std::string common = "HostKey " + dir + "host_key\nAuthorizedKeysFile " + dir +
                                "authorized_keys\nPidFile none\nUsePAM no\nStrictModes no\nUseDNS no\n"
-                               "PasswordAuthentication no\nKbdInteractiveAuthentication no\nLogLevel ERROR\n"
-                               "MaxStartups 200\nPermitRootLogin prohibit-password\n";
+                               "PasswordAuthentication no\nKbdInteractiveAuthentication no\nLogLevel INFO\n"
+                               "MaxStartups 200\nPermitRootLogin prohibit-password\n"
+                               // sshd runs the forced command through the user's shell, and bash
+                               // reads ~/.bashrc when started by sshd at shell level 1. Whatever the
+                               // account's .bashrc runs (version managers that take a lock, prompts
+                               // that wait) would delay the device's prompt; at level 2 it is not read.
+                               "SetEnv SHLVL=1\n";
     // Copied to a folder without blanks: sshd splits its forced command at them.
     const std::string samples = std::string(TW_SAMPLES_DIR) + "/sample-project/";
     std::error_code error;
@@ -114,7 +119,9 @@ std::string SshTestServer::Start(const std::vector<EmulatedDevice>& devices)
             if (!std::freopen(log.c_str(), "a", stderr))
                 ::_exit(127);
             const std::string configPath = dir + name;
-            ::execl(kSshd, kSshd, "-D", "-e", "-f", configPath.c_str(), static_cast<char*>(nullptr));
+            // -E: sshd's own messages go to the log file; with -e a session's
+            // child would write them into the device's output.
+            ::execl(kSshd, kSshd, "-D", "-E", log.c_str(), "-f", configPath.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
         if (pid < 0)
