@@ -11,6 +11,16 @@ void InitOnce()
     std::call_once(once, [] { ssh_init(); });
 }
 
+// How libssh words a connection refused, reset or closed before the
+// greeting; a timeout is not among them (a second try would wait as long).
+bool IsTurnedAway(const std::string& reason)
+{
+    for (const char* word : {"refused", "reset by peer", "disconnected", "closed"})
+        if (reason.find(word) != std::string::npos)
+            return true;
+    return false;
+}
+
 // The password is wiped from memory as soon as it has been sent.
 void Wipe(std::string& secret)
 {
@@ -39,6 +49,7 @@ std::string CSshSession::Where(const SshEndpoint& endpoint) const
 std::string CSshSession::Open(const SshEndpoint& endpoint, const SshCallbacks& callbacks)
 {
     Close();
+    m_turnedAway = false;
     m_session = ssh_new();
     if (!m_session)
         return "Cannot start an SSH session (out of memory).";
@@ -60,6 +71,7 @@ std::string CSshSession::Open(const SshEndpoint& endpoint, const SshCallbacks& c
 
     if (ssh_connect(m_session) != SSH_OK) {
         const std::string reason = ssh_get_error(m_session);
+        m_turnedAway = IsTurnedAway(reason);
         Close();
         return "Cannot connect to " + Where(endpoint) + ": " + reason;
     }

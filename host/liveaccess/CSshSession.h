@@ -45,6 +45,10 @@ public:
     void Close();
     // The server's key fingerprint as "SHA256:...", once connected.
     const std::string& Fingerprint() const { return m_fingerprint; }
+    // Whether the last Open failed because the connection was refused or
+    // closed before the SSH greeting: what a device that limits concurrent
+    // logins does to one too many, so a later try may get in.
+    bool TurnedAway() const { return m_turnedAway; }
 
 private:
     std::string CheckHostKey(const SshEndpoint& endpoint, const SshCallbacks& callbacks);
@@ -55,4 +59,5 @@ private:
     ssh_session_struct* m_session = nullptr;
     ssh_channel_struct* m_channel = nullptr;
     std::string m_fingerprint;
+    bool m_turnedAway = false;
 };

@@ -81,7 +81,8 @@ std::string SshTestServer::Start(const std::vector<EmulatedDevice>& devices)
     const std::string common = "HostKey " + dir + "host_key\nAuthorizedKeysFile " + dir +
                                "authorized_keys\nPidFile none\nUsePAM no\nStrictModes no\nUseDNS no\n"
                                "PasswordAuthentication no\nKbdInteractiveAuthentication no\nLogLevel INFO\n"
-                               "MaxStartups 200\nPermitRootLogin prohibit-password\n"
+                               "MaxStartups " + std::to_string(m_maxStartups) +
+                               "\nPermitRootLogin prohibit-password\n"
                                // sshd runs the forced command through the user's shell, and bash
                                // reads ~/.bashrc when started by sshd at shell level 1. Whatever the
                                // account's .bashrc runs (version managers that take a lock, prompts

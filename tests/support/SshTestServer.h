@@ -27,6 +27,9 @@ public:
     SshTestServer(const SshTestServer&) = delete;
     SshTestServer& operator=(const SshTestServer&) = delete;
 
+    // How many logins may be under way at once before sshd turns new
+    // connections away (sshd's MaxStartups); before Start.
+    void SetMaxStartups(int count) { m_maxStartups = count; }
     // Empty when the server accepts connections on every device's port.
     std::string Start(const std::vector<EmulatedDevice>& devices);
     void Stop();
@@ -47,6 +50,7 @@ public:
 private:
     TempDir m_dir;
     std::map<std::string, int> m_ports;
+    int m_maxStartups = 200;
     // sshd listens on 16 sockets at most: one server per group of devices.
     std::vector<int> m_pids;
 };
