@@ -71,9 +71,15 @@ SshCallbacks CLiveCollector::SerialisedCallbacks()
         };
     }
     if (inner.password) {
-        callbacks.password = [inner, ask](const std::string& host, const std::string& user, std::string& password) {
+        callbacks.password = [inner, ask](const SshLogin& login, std::string& password) {
             std::lock_guard<std::mutex> lock(ask->mutex);
-            return inner.password(host, user, password);
+            return inner.password(login, password);
+        };
+    }
+    if (inner.passwordRefused) {
+        callbacks.passwordRefused = [inner, ask](const SshLogin& login) {
+            std::lock_guard<std::mutex> lock(ask->mutex);
+            inner.passwordRefused(login);
         };
     }
     return callbacks;

@@ -136,18 +136,27 @@ std::string CSshSession::Authenticate(const SshEndpoint& endpoint, const SshCall
         if (result == SSH_AUTH_ERROR)
             return "SSH authentication at " + Where(endpoint) + " failed: " + ssh_get_error(m_session);
     }
-    const std::string user = endpoint.user.empty() ? "the local user" : endpoint.user;
+    SshLogin login{endpoint.host, endpoint.port, endpoint.user};
+    if (login.user.empty()) {
+        char* localUser = nullptr;
+        if (ssh_options_get(m_session, SSH_OPTIONS_USER, &localUser) == SSH_OK && localUser) {
+            login.user = localUser;
+            ssh_string_free_char(localUser);
+        }
+    }
     if ((methods & SSH_AUTH_METHOD_PASSWORD) && callbacks.password) {
         std::string password;
-        if (callbacks.password(endpoint.host, user, password)) {
+        if (callbacks.password(login, password)) {
             result = ssh_userauth_password(m_session, nullptr, password.c_str());
             Wipe(password);
             if (result == SSH_AUTH_SUCCESS)
                 return {};
-            return "The password of " + user + " was refused by " + Where(endpoint) + ".";
+            if (callbacks.passwordRefused)
+                callbacks.passwordRefused(login);
+            return "The password of " + login.user + " was refused by " + Where(endpoint) + ".";
         }
     }
-    return "No SSH key of the agent or of ~/.ssh was accepted for " + user + " at " + Where(endpoint) +
+    return "No SSH key of the agent or of ~/.ssh was accepted for " + login.user + " at " + Where(endpoint) +
            ", and no password was given.";
 }
 

@@ -21,11 +21,21 @@ struct SshEndpoint {
     int connectTimeoutSeconds = 10;
 };
 
+// Whose login a password is for: the address and port connected to, and the
+// user name sent (the local user's when none was set).
+struct SshLogin {
+    std::string host;
+    int port = 22;
+    std::string user;
+};
+
 struct SshCallbacks {
     // An unknown host key: true accepts it and adds it to known_hosts.
     std::function<bool(const std::string& host, int port, const std::string& fingerprint)> acceptHostKey;
-    // A password for user at host; false when none is to be tried.
-    std::function<bool(const std::string& host, const std::string& user, std::string& password)> password;
+    // A password for the login; false when none is to be tried.
+    std::function<bool(const SshLogin& login, std::string& password)> password;
+    // The password given for the login was refused: one that was kept is stale.
+    std::function<void(const SshLogin& login)> passwordRefused;
 };
 
 class CSshSession {
