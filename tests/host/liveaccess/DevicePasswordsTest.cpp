@@ -1,5 +1,6 @@
-// Typed device passwords: kept per login (address, port, user) in the secret
-// store or for one run, and dropped once refused.
+// Typed device passwords where no secret store runs: kept per login for one
+// run of the program, and dropped once refused. (With a store, the live-access
+// test logs in with a password for real.)
 #include "support/MemorySecretStore.h"
 
 #include "host/liveaccess/CDevicePasswords.h"
@@ -9,30 +10,6 @@
 namespace {
 
 using twtest::MemorySecretStore;
-
-TEST(DevicePasswordsTest, TheSecretStoreKeepsEachLoginsOwnPasswordAcrossRuns)
-{
-    MemorySecretStore store;
-    const SshLogin first{"10.0.0.1", 2201, "netops"};
-    const SshLogin secondPort{"10.0.0.1", 2202, "netops"};
-    const SshLogin otherUser{"10.0.0.1", 2201, "audit"};
-    {
-        CDevicePasswords run(store);
-        run.Remember(first, "s3cret");
-    }
-    EXPECT_EQ(store.secrets, (std::map<MemorySecretStore::Key, std::string>{{{"10.0.0.1", 2201, "netops"}, "s3cret"}}));
-
-    CDevicePasswords nextRun(store);
-    std::string password;
-    ASSERT_TRUE(nextRun.Find(first, password));
-    EXPECT_EQ(password, "s3cret");
-    EXPECT_FALSE(nextRun.Find(secondPort, password));
-    EXPECT_FALSE(nextRun.Find(otherUser, password));
-
-    nextRun.Forget(first);
-    EXPECT_TRUE(store.secrets.empty());
-    EXPECT_FALSE(nextRun.Find(first, password));
-}
 
 TEST(DevicePasswordsTest, WithoutASecretStoreAPasswordLastsOneRunUntilRefused)
 {
