@@ -215,7 +215,7 @@ const std::vector<std::string>& CCiscoSwitchObj::MacColumns()
 }
 
 bool CCiscoSwitchObj::ParseMacTable(const std::string& device, int /*source*/, const std::string& dataFolder,
-                                    std::string output, const std::string& qualifier)
+                                    const std::string& output, const std::string& qualifier)
 {
     const std::vector<MacEntry> entries = ParseMacText(output);
     if (entries.empty())

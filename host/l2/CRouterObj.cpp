@@ -85,14 +85,20 @@ const std::vector<std::string>& CRouterObj::ArpColumns()
 }
 
 bool CRouterObj::ParseArpTable(const std::string& device, int /*source*/, const std::string& dataFolder,
-                               std::string output, const std::string& qualifier)
+                               const std::string& output, const std::string& qualifier)
 {
-    std::vector<TableFile::Row> rows;
-    for (ArpEntry& e : ParseArpText(output))
-        rows.push_back({std::move(e.protocol), std::move(e.address), std::move(e.age), std::move(e.mac),
-                        std::move(e.type), std::move(e.interface)});
-    if (rows.empty())
+    const std::vector<ArpEntry> entries = ParseArpText(output);
+    if (entries.empty())
         return false;
     const std::string path = TablePath(dataFolder, &TWFileSystem::GetLiveArpTableFolder, device, qualifier, ".oat");
-    return !path.empty() && TableFile::Write(path, ArpColumns(), rows);
+    if (path.empty())
+        return false;
+    // Written straight from the entries, as the route table is: rows copied
+    // first would cost an allocation per cell.
+    std::string text;
+    text.reserve(48 + entries.size() * 72);
+    TableFile::AppendLine(text, ArpColumns(), ArpColumns().size());
+    for (const ArpEntry& e : entries)
+        TableFile::AppendLine(text, {e.protocol, e.address, e.age, e.mac, e.type, e.interface});
+    return TableFile::WriteText(path, std::move(text));
 }
