@@ -224,10 +224,7 @@ bool CCiscoSwitchObj::ParseMacTable(const std::string& device, int /*source*/, c
     if (path.empty())
         return false;
     // Written straight from the entries, as the route table is.
-    std::string text;
-    text.reserve(32 + entries.size() * 48);
-    TableFile::AppendLine(text, MacColumns(), MacColumns().size());
-    for (const MacEntry& e : entries)
+    return TableFile::WriteEntries(path, MacColumns(), entries, [](std::string& text, const MacEntry& e) {
         TableFile::AppendLine(text, {e.vlan, e.mac, e.type, e.ports});
-    return TableFile::WriteText(path, std::move(text));
+    });
 }

@@ -95,10 +95,7 @@ bool CRouterObj::ParseArpTable(const std::string& device, int /*source*/, const 
         return false;
     // Written straight from the entries, as the route table is: rows copied
     // first would cost an allocation per cell.
-    std::string text;
-    text.reserve(48 + entries.size() * 72);
-    TableFile::AppendLine(text, ArpColumns(), ArpColumns().size());
-    for (const ArpEntry& e : entries)
+    return TableFile::WriteEntries(path, ArpColumns(), entries, [](std::string& text, const ArpEntry& e) {
         TableFile::AppendLine(text, {e.protocol, e.address, e.age, e.mac, e.type, e.interface});
-    return TableFile::WriteText(path, std::move(text));
+    });
 }

@@ -364,11 +364,8 @@ bool RoutingTable::SaveRTData(const std::string& path) const
         return false;
     // Written straight from the routes: a big table copied into rows first
     // would cost more than parsing it.
-    std::string text;
-    text.reserve(96 + m_routes.size() * 72);
-    TableFile::AppendLine(text, Columns(), Columns().size());
-    for (const Route& r : m_routes)
+    return TableFile::WriteEntries(path, Columns(), m_routes, [](std::string& text, const Route& r) {
         TableFile::AppendLine(text, {r.protocol, r.vrf, r.network, r.prefixLength, r.distance, r.metric,
                                      r.nexthopIp, r.nexthopIf, r.uptime});
-    return TableFile::WriteText(path, std::move(text));
+    });
 }
