@@ -118,7 +118,9 @@ void ResultFileWriter::Run()
     for (;;) {
         m_writerWaiting = true;
         m_batchReady.wait(lock, [&] {
-            return m_finishing || m_adderWaiting || (!m_queue.empty() && m_queuedBytes >= BatchBytes());
+            // A waiting Add with nothing queued waits for the batch being
+            // written, which is done: waking for it would spin holding the lock.
+            return m_finishing || (!m_queue.empty() && (m_adderWaiting || m_queuedBytes >= BatchBytes()));
         });
         m_writerWaiting = false;
         if (m_queue.empty()) {
