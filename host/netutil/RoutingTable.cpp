@@ -333,19 +333,7 @@ bool RoutingTable::ParseCmdString(const std::string& output)
     const auto lines = static_cast<std::size_t>(std::count(output.begin(), output.end(), lineEnd));
     m_routes.reserve(std::min(lines, output.size() / 32) + 1);
     RouteParser parser(m_routes);
-    // Lines as CliText::SplitLines cuts them, without holding them all.
-    const std::string_view text(output);
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find(lineEnd, start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        parser.Line(line);
-        start = next;
-    }
+    CliText::ForEachLine(output, [&parser](std::string_view line) { parser.Line(line); });
     parser.Flush();
     return !m_routes.empty();
 }
