@@ -6,7 +6,12 @@
 // so the figure includes the table file each piece writes (held in a write
 // batch and written once per run, as the import does).
 // Prints MB/s of both and the ratio (target: route >= 100 MB/s and at most
-// 5x the grep time). Run: bench_parse_tables [--benchmark_...]
+// 5x the grep time).
+// Also whole processes on one large table each (a 5 MB IOS route table, a
+// 3.7 MB IOS MAC table): `twdata parse` against Debian's python3-textfsm with
+// the public templates in ../shared/fixtures/textfsm (target: at least 30x);
+// skipped when python3-textfsm is missing (scripts/install-deps.sh --bench).
+// Run: bench_parse_tables [--benchmark_...]
 #include "bench/support/RunTimeReporter.h"
 #include "host/l2/CCiscoSwitchObj.h"
 #include "host/netutil/RoutingTable.h"
@@ -23,6 +28,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <sys/resource.h>
@@ -329,7 +335,7 @@ void BM_RouteParseAndWrite(benchmark::State& state)
             table.ParseCmdString(output);
             if (!table.SaveRTData(folder + piece.device + ".ort"))
                 state.SkipWithError("route table not written");
-            routes += table.GetRoutes().size();
+            routes += table.RouteCount();
         }
         if (!batch.Flush())
             state.SkipWithError("route tables not written");
@@ -349,7 +355,7 @@ void BM_RouteParseOnly(benchmark::State& state)
             RoutingTable table(piece.device);
             output.assign(log, piece.offset, piece.size);
             table.ParseCmdString(output);
-            benchmark::DoNotOptimize(table.GetRoutes().data());
+            benchmark::DoNotOptimize(table.RouteCount());
         }
     }
     Record(state, "route-parse", static_cast<double>(log.size()));
@@ -397,6 +403,88 @@ void GrepCount(benchmark::State& state, const std::string& path, const std::stri
     Record(state, key, static_cast<double>(fs::file_size(path)));
 }
 
+// One device's table for the whole-process runs, in the bench folder.
+std::string OneTable(const char* name, Generator generator, std::size_t bytes)
+{
+    static std::map<std::string, std::string> made;
+    std::string& path = made[name];
+    if (path.empty()) {
+        std::string text;
+        generator(text, 7919u, bytes);
+        path = Files().DataFolder() + name;
+        std::ofstream out(path, std::ios::binary);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        if (!out)
+            std::abort();
+    }
+    return path;
+}
+
+std::string RouteTable() { return OneTable("route.txt", AppendIosRoutes, 5u << 20); }
+std::string MacTable() { return OneTable("mac.txt", AppendIosMac, 3700u << 10); }
+
+// twdata sits beside the benchmark programs.
+std::string Twdata()
+{
+    char self[4096] = {};
+    if (::readlink("/proc/self/exe", self, sizeof self - 1) <= 0)
+        return "twdata";
+    return (fs::path(self).parent_path() / "twdata").string();
+}
+
+bool HasTextFsm()
+{
+    static const bool has = std::system("/usr/bin/python3 -c 'import textfsm' > /dev/null 2>&1") == 0;
+    return has;
+}
+
+// CPU seconds per run of each whole-process benchmark: on a shared machine
+// the wall clock of one run says more about the others' load than about it.
+std::map<std::string, double> g_childCpu;
+
+// Wall clock of a whole command, its table printed to /dev/null.
+void WholeProcess(benchmark::State& state, const char* function, const std::string& command)
+{
+    const double cpuBefore = ChildrenCpuSeconds();
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (std::system((command + " > /dev/null 2>&1").c_str()) != 0)
+            state.SkipWithError(("failed: " + command).c_str());
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    g_childCpu[function] = (ChildrenCpuSeconds() - cpuBefore) / static_cast<double>(state.iterations());
+    state.counters["cpu_ms"] = g_childCpu[function] * 1e3;
+}
+
+void TextFsm(benchmark::State& state, const char* function, const char* templateName, const std::string& table)
+{
+    if (!HasTextFsm()) {
+        state.SkipWithError("python3-textfsm is missing (scripts/install-deps.sh --bench installs it)");
+        return;
+    }
+    WholeProcess(state, function, "/usr/bin/python3 -c 'import sys, textfsm; "
+                        "rows = textfsm.TextFSM(open(sys.argv[1])).ParseText(open(sys.argv[2]).read()); "
+                        "sys.stdout.write(\"\".join(\"\\t\".join(map(str, r)) + \"\\n\" for r in rows))' '" +
+                            std::string(TW_TEXTFSM_DIR) + "/" + templateName + "' '" + table + "'");
+}
+
+void BM_TwdataParseRoute(benchmark::State& state)
+{
+    WholeProcess(state, "BM_TwdataParseRoute", Twdata() + " parse route '" + RouteTable() + "'");
+}
+void BM_TextFsmRoute(benchmark::State& state)
+{
+    TextFsm(state, "BM_TextFsmRoute", "cisco_ios_show_ip_route.textfsm", RouteTable());
+}
+void BM_TwdataParseMac(benchmark::State& state)
+{
+    WholeProcess(state, "BM_TwdataParseMac", Twdata() + " parse mac '" + MacTable() + "'");
+}
+void BM_TextFsmMac(benchmark::State& state)
+{
+    TextFsm(state, "BM_TextFsmMac", "cisco_ios_show_mac-address-table.textfsm", MacTable());
+}
+
 void BM_GrepRoute(benchmark::State& state) { GrepCount(state, Files().RouteLog(), "grep-route"); }
 void BM_GrepMac(benchmark::State& state) { GrepCount(state, Files().MacLog(), "grep-mac"); }
 
@@ -420,6 +508,10 @@ BENCHMARK(BM_RouteParseOnly)->Unit(benchmark::kMillisecond)->Iterations(3)->UseR
 BENCHMARK(BM_GrepRoute)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 BENCHMARK(BM_MacParseAndWrite)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_GrepMac)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+BENCHMARK(BM_TwdataParseRoute)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+BENCHMARK(BM_TextFsmRoute)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_TwdataParseMac)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+BENCHMARK(BM_TextFsmMac)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 
 int main(int argc, char** argv)
 {
@@ -437,6 +529,17 @@ int main(int argc, char** argv)
                "(target >= 100 MB/s, <= 5x)");
     PrintRatio(reporter, "route parse only", {"BM_RouteParseOnly", "route-parse"}, grepRoute, "");
     PrintRatio(reporter, "MAC parse + table file", {"BM_MacParseAndWrite", "mac"}, {"BM_GrepMac", "grep-mac"}, "");
+    for (const auto& [what, ours, theirs] : {std::tuple{"route", "BM_TwdataParseRoute", "BM_TextFsmRoute"},
+                                             std::tuple{"MAC", "BM_TwdataParseMac", "BM_TextFsmMac"}}) {
+        const double oursSeconds = reporter.Seconds(ours);
+        const double theirSeconds = reporter.Seconds(theirs);
+        const auto cpu = [](const char* function) { return g_childCpu[function]; };
+        if (oursSeconds > 0 && theirSeconds > 0 && cpu(ours) > 0)
+            std::printf("twdata parse %-5s wall %7.1f ms, cpu %7.1f ms   python3-textfsm wall %7.1f ms, cpu %7.1f ms"
+                        "   textfsm / twdata: wall %5.1fx, cpu %5.1fx (target >= 30x)\n",
+                        what, oursSeconds * 1e3, cpu(ours) * 1e3, theirSeconds * 1e3, cpu(theirs) * 1e3,
+                        theirSeconds / oursSeconds, cpu(theirs) / cpu(ours));
+    }
     benchmark::Shutdown();
     return 0;
 }

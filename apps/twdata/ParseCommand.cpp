@@ -10,6 +10,7 @@
 #include "host/netutil/RoutingTable.h"
 #include "host/probe/IfTableEntry.h"
 #include "host/probe/TWLiveData.h"
+#include "host/util/FileWriteBatch.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
 
@@ -142,13 +143,19 @@ int ParseCommand::Run(const std::string& kind, const std::string& file)
         m_err << "No temporary folder can be made for the table.\n";
         return kExitFailed;
     }
+    // The table is printed from memory: held back, never written.
+    FileWriteBatch held;
     const std::string table = WriteTable(kind, output, scratch.Path());
-    std::string text;
-    if (table.empty() || !TWDataSet::GetFileContent(table, text)) {
+    const std::string* text = table.empty() ? nullptr : FileWriteBatch::Pending(table);
+    std::string read;
+    if (!text && !table.empty() && TWDataSet::GetFileContent(table, read))
+        text = &read;
+    if (!text) {
         m_err << "No " << kind << " table in '" << file << "'.\n";
         return kExitFailed;
     }
-    m_out << text;
+    m_out.write(text->data(), static_cast<std::streamsize>(text->size()));
+    held.Discard();
     return kExitDone;
 }
 

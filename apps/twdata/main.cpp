@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -18,6 +19,17 @@ void KeepSeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QStr
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::cerr << message.toStdString() << std::endl;
+}
+
+// Commands that only read a file and print a table: they need no project and
+// no picker, so they skip the application object, whose start-up (platform
+// plugin, fonts) would cost more than parsing a large table.
+bool NeedsNoApplication(int argc, char** argv)
+{
+    if (argc < 2)
+        return false;
+    const std::string command = argv[1];
+    return command == "parse" || command == "compare-tables";
 }
 
 } // namespace
@@ -31,6 +43,8 @@ int main(int argc, char** argv)
     const char* platformName = std::getenv("QT_QPA_PLATFORM");
     if (!platformName || !*platformName)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (NeedsNoApplication(argc, argv))
+        return twdata::TwDataCli(std::cout, std::cerr).Run(argc, argv);
     qInstallMessageHandler(&KeepSeriousQtMessages);
     QApplication app(argc, argv);
     QApplication::setApplicationName("twdata");

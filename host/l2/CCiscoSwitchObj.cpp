@@ -70,9 +70,21 @@ void AppendPorts(std::string& ports, const Tokens& tokens, std::size_t from)
         AppendPort(ports, tokens[i]);
 }
 
+// One entry's cells as the parser hands it over: views into the output, the
+// ports joined in the parser's own buffer.
+struct MacCells {
+    std::string_view vlan;
+    std::string_view mac;
+    std::string_view type;
+    std::string_view ports;
+};
+
+// Entries are handed to emit(const MacCells&) one at a time, once no further
+// line can add ports to them: nothing is allocated per entry.
+template <typename EmitEntry>
 class MacParser {
 public:
-    explicit MacParser(std::vector<MacEntry>& entries) : m_entries(entries) {}
+    explicit MacParser(EmitEntry emit) : m_emit(std::move(emit)) {}
 
     void Line(std::string_view line)
     {
@@ -89,7 +101,27 @@ public:
         m_lastWasEntry = false;
     }
 
+    void Finish() { Emit(); }
+
 private:
+    void Emit()
+    {
+        if (!m_pending)
+            return;
+        m_cells.ports = m_ports;
+        m_emit(m_cells);
+        m_pending = false;
+    }
+
+    // The entry that the next lines may still add ports to.
+    void Begin(std::string_view vlan, std::string_view mac, std::string_view type)
+    {
+        Emit();
+        m_cells = {vlan, mac, type, {}};
+        m_ports.clear();
+        m_pending = true;
+    }
+
     // IOS prints learned addresses under "Unicast Entries" and the flood lists
     // of broadcast and multicast groups under "Multicast Entries"; the latter
     // are no learned entries. The section ends at the next title or at the
@@ -138,38 +170,32 @@ private:
             ++m;
         if (m >= tokens.size() || !CliText::IsMacAddress(tokens[m]))
             return false;
-        MacEntry entry;
-        entry.mac = std::string(tokens[m]);
         std::size_t rest = m + 1;
         if (m == 0) {
             // "Destination Address  Address Type  VLAN  Destination Port"
             if (tokens.size() < 3 || !IsVlan(tokens[2]))
                 return false;
-            entry.type = std::string(tokens[1]);
-            entry.vlan = std::string(tokens[2]);
-            AppendPorts(entry.ports, tokens, 3);
+            Begin(tokens[2], tokens[m], tokens[1]);
+            AppendPorts(m_ports, tokens, 3);
         } else if (m_catos) {
             if (!IsVlan(tokens[m - 1]))
                 return false;
-            entry.vlan = std::string(tokens[m - 1]);
+            Begin(tokens[m - 1], tokens[m], {});
             for (std::size_t i = rest; i < tokens.size(); ++i)
                 if (IsCatOsPort(tokens[i]))
-                    AppendPort(entry.ports, tokens[i]);
+                    AppendPort(m_ports, tokens[i]);
         } else {
             if (!IsVlan(tokens[m - 1]) || !OnlyFlagsBefore(tokens, m - 1))
                 return false;
-            entry.vlan = std::string(tokens[m - 1]);
-            if (rest < tokens.size())
-                entry.type = std::string(tokens[rest++]);
+            Begin(tokens[m - 1], tokens[m], rest < tokens.size() ? tokens[rest++] : std::string_view());
             if (m_between >= 0) {
                 rest += static_cast<std::size_t>(m_between);
             } else {
                 while (rest < tokens.size() && IsBetweenTypeAndPorts(tokens[rest]))
                     ++rest;
             }
-            AppendPorts(entry.ports, tokens, rest);
+            AppendPorts(m_ports, tokens, rest);
         }
-        m_entries.push_back(std::move(entry));
         m_lastWasEntry = true;
         m_macEnd = static_cast<std::size_t>(tokens[m].data() - line.data()) + tokens[m].size();
         return true;
@@ -181,15 +207,17 @@ private:
     {
         if (!m_lastWasEntry || static_cast<std::size_t>(tokens.front().data() - line.data()) < m_macEnd)
             return false;
-        std::string& ports = m_entries.back().ports;
         for (std::string_view token : tokens)
             if (!m_catos || IsCatOsPort(token))
-                AppendPort(ports, token);
+                AppendPort(m_ports, token);
         return true;
     }
 
-    std::vector<MacEntry>& m_entries;
+    EmitEntry m_emit;
     Tokens m_tokens;      // of the current line; kept so that a line costs no allocation
+    MacCells m_cells;     // of the pending entry
+    std::string m_ports;  // of the pending entry
+    bool m_pending = false;
     int m_between = -1;   // columns between type and ports named by the last header; -1 unknown
     bool m_catos = false;
     bool m_multicast = false;  // inside a "Multicast Entries" section
@@ -197,14 +225,22 @@ private:
     std::size_t m_macEnd = 0;  // column after the MAC of the last entry
 };
 
+template <typename EmitEntry>
+void ParseMac(std::string_view output, EmitEntry emit)
+{
+    MacParser<EmitEntry> parser(std::move(emit));
+    CliText::ForEachLine(output, [&parser](std::string_view line) { parser.Line(line); });
+    parser.Finish();
+}
+
 } // namespace
 
 std::vector<CCiscoSwitchObj::MacEntry> CCiscoSwitchObj::ParseMacText(const std::string& output)
 {
     std::vector<MacEntry> entries;
-    MacParser parser(entries);
-    for (std::string_view line : CliText::SplitLines(output))
-        parser.Line(line);
+    ParseMac(output, [&entries](const MacCells& e) {
+        entries.push_back({std::string(e.vlan), std::string(e.mac), std::string(e.type), std::string(e.ports)});
+    });
     return entries;
 }
 
@@ -215,19 +251,23 @@ const std::vector<std::string>& CCiscoSwitchObj::MacColumns()
 }
 
 bool CCiscoSwitchObj::ParseMacTable(const std::string& device, int /*source*/, const std::string& dataFolder,
-                                    std::string output, const std::string& qualifier)
+                                    const std::string& output, const std::string& qualifier)
 {
-    const std::vector<MacEntry> entries = ParseMacText(output);
-    if (entries.empty())
+    // Lines appended as the entries are parsed: a big table held as entries
+    // first would cost more in allocations than the parsing itself.
+    std::string text;
+    // Rows are shorter than the lines they come from: one allocation, no regrowth.
+    text.reserve(output.size() + 64);
+    TableFile::AppendLine(text, MacColumns(), MacColumns().size());
+    std::size_t rows = 0;
+    ParseMac(output, [&text, &rows](const MacCells& e) {
+        TableFile::AppendLine(text, {e.vlan, e.mac, e.type, e.ports});
+        ++rows;
+    });
+    if (rows == 0)
         return false;
     const std::string path = TablePath(dataFolder, &TWFileSystem::GetLiveMacTableFolder, device, qualifier, ".omt");
     if (path.empty())
         return false;
-    // Written straight from the entries, as the route table is.
-    std::string text;
-    text.reserve(32 + entries.size() * 48);
-    TableFile::AppendLine(text, MacColumns(), MacColumns().size());
-    for (const MacEntry& e : entries)
-        TableFile::AppendLine(text, {e.vlan, e.mac, e.type, e.ports});
     return TableFile::WriteText(path, std::move(text));
 }

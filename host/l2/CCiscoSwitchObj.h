@@ -18,7 +18,7 @@ public:
 
     // Into "<device>.omt" of the DataFolder's MAC folder (see CDeviceObj).
     static bool ParseMacTable(const std::string& device, int source, const std::string& dataFolder,
-                              std::string output, const std::string& qualifier);
+                              const std::string& output, const std::string& qualifier);
     static std::vector<MacEntry> ParseMacText(const std::string& output);
     static const std::vector<std::string>& MacColumns();
 };

@@ -33,8 +33,18 @@ bool IsArpFlag(std::string_view token)
     return token == "*" || token == "+" || token == "#" || token == "D";
 }
 
+// One entry's cells: views into the output.
+struct ArpCells {
+    std::string_view protocol;
+    std::string_view address;
+    std::string_view age;
+    std::string_view mac;
+    std::string_view type;
+    std::string_view interface;
+};
+
 // tokens: the caller's vector, reused from line to line.
-bool ParseArpLine(std::string_view line, std::vector<std::string_view>& tokens, CRouterObj::ArpEntry& entry)
+bool ParseArpLine(std::string_view line, std::vector<std::string_view>& tokens, ArpCells& entry)
 {
     CliText::Tokens(line, tokens);
     // The address is the first or second token: "Internet 10.0.0.1 ..." or "10.0.0.1 ...".
@@ -50,19 +60,31 @@ bool ParseArpLine(std::string_view line, std::vector<std::string_view>& tokens, 
         return false;
     entry = {};
     if (at == 1)
-        entry.protocol = std::string(tokens[0]);
-    entry.address = std::string(tokens[at]);
-    entry.age = std::string(age);
-    entry.mac = std::string(mac);
+        entry.protocol = tokens[0];
+    entry.address = tokens[at];
+    entry.age = age;
+    entry.mac = mac;
     std::size_t next = at + 3;
     // IOS prints a type column whenever it prints the protocol, so the token
     // after the MAC is the type even when it is no common encapsulation
     // ("SRP-A"); a line that ends there has no interface.
     if (next < tokens.size() && (at == 1 || IsEncapsulation(tokens[next])))
-        entry.type = std::string(tokens[next++]);
+        entry.type = tokens[next++];
     if (next < tokens.size() && !IsArpFlag(tokens[next]))
-        entry.interface = std::string(tokens[next]);
+        entry.interface = tokens[next];
     return true;
+}
+
+// emit(const ArpCells&) for each entry, in the order of the output.
+template <typename EmitEntry>
+void ParseArp(std::string_view output, EmitEntry emit)
+{
+    ArpCells entry;
+    std::vector<std::string_view> tokens;
+    CliText::ForEachLine(output, [&](std::string_view line) {
+        if (ParseArpLine(line, tokens, entry))
+            emit(entry);
+    });
 }
 
 } // namespace
@@ -70,11 +92,10 @@ bool ParseArpLine(std::string_view line, std::vector<std::string_view>& tokens, 
 std::vector<CRouterObj::ArpEntry> CRouterObj::ParseArpText(const std::string& output)
 {
     std::vector<ArpEntry> entries;
-    ArpEntry entry;
-    std::vector<std::string_view> tokens;
-    for (std::string_view line : CliText::SplitLines(output))
-        if (ParseArpLine(line, tokens, entry))
-            entries.push_back(std::move(entry));
+    ParseArp(output, [&entries](const ArpCells& e) {
+        entries.push_back({std::string(e.protocol), std::string(e.address), std::string(e.age), std::string(e.mac),
+                           std::string(e.type), std::string(e.interface)});
+    });
     return entries;
 }
 
@@ -85,14 +106,20 @@ const std::vector<std::string>& CRouterObj::ArpColumns()
 }
 
 bool CRouterObj::ParseArpTable(const std::string& device, int /*source*/, const std::string& dataFolder,
-                               std::string output, const std::string& qualifier)
+                               const std::string& output, const std::string& qualifier)
 {
-    std::vector<TableFile::Row> rows;
-    for (ArpEntry& e : ParseArpText(output))
-        rows.push_back({std::move(e.protocol), std::move(e.address), std::move(e.age), std::move(e.mac),
-                        std::move(e.type), std::move(e.interface)});
-    if (rows.empty())
+    // Lines appended as the entries are parsed, into text reserved once:
+    // entries held as strings first would cost an allocation per cell.
+    std::string text;
+    text.reserve(output.size() + 64);
+    TableFile::AppendLine(text, ArpColumns(), ArpColumns().size());
+    std::size_t rows = 0;
+    ParseArp(output, [&text, &rows](const ArpCells& e) {
+        TableFile::AppendLine(text, {e.protocol, e.address, e.age, e.mac, e.type, e.interface});
+        ++rows;
+    });
+    if (rows == 0)
         return false;
     const std::string path = TablePath(dataFolder, &TWFileSystem::GetLiveArpTableFolder, device, qualifier, ".oat");
-    return !path.empty() && TableFile::Write(path, ArpColumns(), rows);
+    return !path.empty() && TableFile::WriteText(path, std::move(text));
 }

@@ -19,7 +19,7 @@ public:
 
     // Into "<device>.oat" of the DataFolder's ARP folder (see CDeviceObj).
     static bool ParseArpTable(const std::string& device, int source, const std::string& dataFolder,
-                              std::string output, const std::string& qualifier);
+                              const std::string& output, const std::string& qualifier);
     static std::vector<ArpEntry> ParseArpText(const std::string& output);
     static const std::vector<std::string>& ArpColumns();
 };

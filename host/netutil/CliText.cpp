@@ -55,19 +55,7 @@ char CliText::LineEnd(std::string_view text)
 std::vector<std::string_view> CliText::SplitLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
-    const char lineEnd = LineEnd(text);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(lineEnd, start);
-        const std::size_t next = (end == std::string_view::npos) ? text.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        start = next;
-    }
+    ForEachLine(text, [&lines](std::string_view line) { lines.push_back(line); });
     return lines;
 }
 

@@ -11,6 +11,25 @@ public:
     // Lines split at LF; a CR before the LF (or a lone trailing CR) is dropped.
     // Text without any LF is split at CR (captures whose lines end in CR alone).
     static std::vector<std::string_view> SplitLines(std::string_view text);
+    // The lines of SplitLines handed to visit(std::string_view) one by one,
+    // without a vector of them all.
+    template <typename Visit>
+    static void ForEachLine(std::string_view text, Visit visit)
+    {
+        const char lineEnd = LineEnd(text);
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t end = text.find(lineEnd, start);
+            const std::size_t next = (end == std::string_view::npos) ? text.size() : end + 1;
+            if (end == std::string_view::npos)
+                end = text.size();
+            std::string_view line = text.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
+            visit(line);
+            start = next;
+        }
+    }
     // The character that ends the lines of text: LF, or CR when text holds CRs but no LF.
     static char LineEnd(std::string_view text);
     // Runs of non-blank bytes; every byte up to ' ' counts as blank.

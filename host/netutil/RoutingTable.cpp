@@ -10,7 +10,24 @@
 
 namespace {
 
-using Route = RoutingTable::Route;
+using Row = RoutingTable::Row;
+
+enum Field { kProtocol, kVrf, kNetwork, kPrefixLength, kDistance, kMetric, kNexthopIp, kNexthopIf, kUptime };
+
+// The cells of every route in one string: a cell set again is appended anew.
+class Cells {
+public:
+    explicit Cells(std::string& text) : m_text(text) {}
+    void Set(Row& row, Field field, std::string_view value)
+    {
+        row[field] = {m_text.size(), value.size()};
+        m_text.append(value);
+    }
+    static bool Empty(const Row& row, Field field) { return row[field].length == 0; }
+
+private:
+    std::string& m_text;
+};
 
 // Flags printed next to an IOS route code that are not part of the protocol.
 bool IsFlag(char ch)
@@ -64,7 +81,7 @@ std::string ClassfulLength(std::string_view address)
 }
 
 // "[110/2]" into distance and metric.
-bool ParseDistanceMetric(std::string_view token, Route& route)
+bool ParseDistanceMetric(std::string_view token, Row& route, Cells& cells)
 {
     if (token.size() < 5 || token.front() != '[' || token.back() != ']')
         return false;
@@ -72,8 +89,8 @@ bool ParseDistanceMetric(std::string_view token, Route& route)
     const std::size_t slash = token.find('/');
     if (slash == std::string_view::npos)
         return false;
-    route.distance = std::string(token.substr(0, slash));
-    route.metric = std::string(token.substr(slash + 1));
+    cells.Set(route, kDistance, token.substr(0, slash));
+    cells.Set(route, kMetric, token.substr(slash + 1));
     return true;
 }
 
@@ -94,7 +111,7 @@ std::string_view FirstWord(std::string_view text)
 
 // Next-hop part of an IOS route line or continuation line: "[110/2] via
 // 10.0.0.2, 00:00:12, Gi0/1", "is directly connected, Vlan10", "is a summary, 00:01:02, Null0".
-bool ParseIosNextHop(std::string_view text, Route& route, Scratch& scratch)
+bool ParseIosNextHop(std::string_view text, Row& route, Cells& cells, Scratch& scratch)
 {
     auto& parts = scratch.parts;
     auto& head = scratch.words;
@@ -102,14 +119,11 @@ bool ParseIosNextHop(std::string_view text, Route& route, Scratch& scratch)
     bool any = false;
     CliText::Tokens(parts[0], head);
     for (std::size_t i = 0; i < head.size(); ++i) {
-        if (ParseDistanceMetric(head[i], route)) {
+        if (ParseDistanceMetric(head[i], route, cells)) {
             any = true;
         } else if (head[i] == "via" && i + 1 < head.size()) {
             std::string_view hop = head[++i];
-            if (CliText::IsIPv4(hop))
-                route.nexthopIp = std::string(hop);
-            else
-                route.nexthopIf = std::string(hop);
+            cells.Set(route, CliText::IsIPv4(hop) ? kNexthopIp : kNexthopIf, hop);
             any = true;
         } else if (head[i] == "connected" || head[i] == "summary") {
             any = true;
@@ -121,16 +135,16 @@ bool ParseIosNextHop(std::string_view text, Route& route, Scratch& scratch)
         const std::string_view word = FirstWord(parts[i]);
         if (word.empty() || word.front() == '(')
             continue;
-        if (route.uptime.empty() && CliText::IsUptime(word))
-            route.uptime = std::string(word);
-        else if (route.nexthopIf.empty())
-            route.nexthopIf = std::string(word);
+        if (Cells::Empty(route, kUptime) && CliText::IsUptime(word))
+            cells.Set(route, kUptime, word);
+        else if (Cells::Empty(route, kNexthopIf))
+            cells.Set(route, kNexthopIf, word);
     }
     return true;
 }
 
 // NX-OS "*via 10.1.1.1%vrf, Eth1/1, [110/2], 5d18h, ospf-10, intra, tag 5".
-bool ParseNxosVia(std::string_view text, Route& route, Scratch& scratch)
+bool ParseNxosVia(std::string_view text, Row& route, Cells& cells, Scratch& scratch)
 {
     auto& parts = scratch.parts;
     CliText::SplitCommas(text, parts);
@@ -139,23 +153,23 @@ bool ParseNxosVia(std::string_view text, Route& route, Scratch& scratch)
     if (percent != std::string_view::npos)
         hop = hop.substr(0, percent);
     if (CliText::IsIPv4(hop))
-        route.nexthopIp = std::string(hop);
+        cells.Set(route, kNexthopIp, hop);
     else if (!hop.empty())
-        route.nexthopIf = std::string(hop);
+        cells.Set(route, kNexthopIf, hop);
     bool distanceSeen = false;
     for (std::size_t i = 1; i < parts.size(); ++i) {
         const std::string_view part = parts[i];
         if (part.empty())
             continue;
         if (part.front() == '[') {
-            distanceSeen = ParseDistanceMetric(part, route) || distanceSeen;
+            distanceSeen = ParseDistanceMetric(part, route, cells) || distanceSeen;
         } else if (!distanceSeen) {
-            if (route.nexthopIf.empty())
-                route.nexthopIf = std::string(part);
-        } else if (route.uptime.empty()) {
-            route.uptime = std::string(part);
-        } else if (route.protocol.empty()) {
-            route.protocol = std::string(part);
+            if (Cells::Empty(route, kNexthopIf))
+                cells.Set(route, kNexthopIf, part);
+        } else if (Cells::Empty(route, kUptime)) {
+            cells.Set(route, kUptime, part);
+        } else if (Cells::Empty(route, kProtocol)) {
+            cells.Set(route, kProtocol, part);
         }
     }
     return distanceSeen;
@@ -169,7 +183,7 @@ std::string_view RestAfter(std::string_view line, std::string_view token)
 
 class RouteParser {
 public:
-    explicit RouteParser(std::vector<Route>& routes) : m_routes(routes) {}
+    RouteParser(std::vector<Row>& routes, std::string& cells) : m_routes(routes), m_cells(cells) {}
 
     void Line(std::string_view line)
     {
@@ -180,7 +194,7 @@ public:
         const std::string_view trimmed = CliText::Trim(line);
         if (CliText::StartsWithNoCase(trimmed, "Routing Table:")) {
             Flush();
-            m_vrf = std::string(CliText::Trim(trimmed.substr(14)));
+            SetVrf(CliText::Trim(trimmed.substr(14)));
             m_hasTemplate = false;
             return;
         }
@@ -189,7 +203,7 @@ public:
             std::string_view name = CliText::Trim(trimmed.substr(22));
             if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
                 name = name.substr(1, name.size() - 2);
-            m_vrf = std::string(name);
+            SetVrf(name);
             m_hasTemplate = false;
             return;
         }
@@ -208,6 +222,14 @@ public:
     }
 
 private:
+    // Held once in the cells; every route of the section refers to it.
+    void SetVrf(std::string_view name)
+    {
+        Row holder{};
+        m_cells.Set(holder, kVrf, name);
+        m_vrf = holder[kVrf];
+    }
+
     bool NxosLine(std::string_view trimmed, const std::vector<std::string_view>& tokens)
     {
         std::string_view first = tokens[0];
@@ -216,10 +238,10 @@ private:
             if (!CliText::IsIPv4Prefix(first.substr(0, first.size() - 1), &address, &length))
                 return false;
             Flush();
-            m_nxosPrefix = Route{};
-            m_nxosPrefix->vrf = m_vrf;
-            m_nxosPrefix->network = std::string(address);
-            m_nxosPrefix->prefixLength = std::string(length);
+            m_nxosPrefix = Row{};
+            (*m_nxosPrefix)[kVrf] = m_vrf;
+            m_cells.Set(*m_nxosPrefix, kNetwork, address);
+            m_cells.Set(*m_nxosPrefix, kPrefixLength, length);
             m_hasTemplate = false;
             return true;
         }
@@ -229,7 +251,7 @@ private:
         if (!m_nxosPrefix || !CliText::StartsWithNoCase(body, "via "))
             return false;
         m_routes.push_back(*m_nxosPrefix);
-        if (!ParseNxosVia(body.substr(4), m_routes.back(), m_scratch))
+        if (!ParseNxosVia(body.substr(4), m_routes.back(), m_cells, m_scratch))
             m_routes.pop_back();
         return true;
     }
@@ -257,7 +279,7 @@ private:
         if (!m_hasTemplate || tokens[0].front() != '[')
             return false;
         m_routes.push_back(m_template);
-        if (!ParseIosNextHop(trimmed, m_routes.back(), m_scratch)) {
+        if (!ParseIosNextHop(trimmed, m_routes.back(), m_cells, m_scratch)) {
             m_routes.pop_back();
             return false;
         }
@@ -291,10 +313,12 @@ private:
         }
         Flush();
         // Only these four fields of the template are ever set; the others stay empty.
-        ProtocolFromCodes(tokens.data(), k, m_template.protocol);
-        m_template.vrf = m_vrf;
-        m_template.network.assign(address);
-        m_template.prefixLength = prefixLength;
+        ProtocolFromCodes(tokens.data(), k, m_protocol);
+        m_template = Row{};
+        m_cells.Set(m_template, kProtocol, m_protocol);
+        m_template[kVrf] = m_vrf;
+        m_cells.Set(m_template, kNetwork, address);
+        m_cells.Set(m_template, kPrefixLength, prefixLength);
         m_hasTemplate = true;
         const std::string_view rest = CliText::Trim(RestAfter(line, last));
         if (rest.empty()) {
@@ -304,18 +328,20 @@ private:
         }
         m_routes.push_back(m_template);
         // A rest that names no next hop leaves the route as the template.
-        ParseIosNextHop(rest, m_routes.back(), m_scratch);
+        ParseIosNextHop(rest, m_routes.back(), m_cells, m_scratch);
         return true;
     }
 
-    std::vector<Route>& m_routes;
+    std::vector<Row>& m_routes;
+    Cells m_cells;
     std::vector<std::string_view> m_tokens;
     Scratch m_scratch;
-    std::string m_vrf;
+    RoutingTable::Cell m_vrf;            // of the current section
     std::string m_headerLength;
-    Route m_template;                    // network of the last IOS route line, when m_hasTemplate
+    std::string m_protocol;              // scratch of ProtocolFromCodes
+    Row m_template{};                    // network of the last IOS route line, when m_hasTemplate
     bool m_hasTemplate = false;
-    std::optional<Route> m_nxosPrefix;   // prefix line of the NX-OS via lines below it
+    std::optional<Row> m_nxosPrefix;     // prefix line of the NX-OS via lines below it
     bool m_awaitingNextHop = false;
 };
 
@@ -325,29 +351,41 @@ RoutingTable::RoutingTable(std::string device) : m_device(std::move(device)) {}
 
 bool RoutingTable::ParseCmdString(const std::string& output)
 {
+    m_rows.clear();
+    m_cells.clear();
     m_routes.clear();
+    m_routesMade = false;
     // Every row comes from a line of its own and route lines are long, so
     // this bounds the rows of a real table; reserving it spares a big table
     // the copies of a growing vector, and noise of short lines reserves little.
     const char lineEnd = CliText::LineEnd(output);
     const auto lines = static_cast<std::size_t>(std::count(output.begin(), output.end(), lineEnd));
-    m_routes.reserve(std::min(lines, output.size() / 32) + 1);
-    RouteParser parser(m_routes);
-    // Lines as CliText::SplitLines cuts them, without holding them all.
-    const std::string_view text(output);
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find(lineEnd, start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        parser.Line(line);
-        start = next;
-    }
+    m_rows.reserve(std::min(lines, output.size() / 32) + 1);
+    // The cells are mostly shorter than the lines they come from.
+    m_cells.reserve(output.size() / 2 + 64);
+    RouteParser parser(m_rows, m_cells);
+    CliText::ForEachLine(output, [&parser](std::string_view line) { parser.Line(line); });
     parser.Flush();
-    return !m_routes.empty();
+    return !m_rows.empty();
+}
+
+const std::vector<RoutingTable::Route>& RoutingTable::GetRoutes() const
+{
+    if (!m_routesMade) {
+        m_routes.clear();
+        m_routes.reserve(m_rows.size());
+        for (const Row& row : m_rows) {
+            Route route;
+            std::string* fields[] = {&route.protocol,     &route.vrf,    &route.network,
+                                     &route.prefixLength, &route.distance, &route.metric,
+                                     &route.nexthopIp,    &route.nexthopIf, &route.uptime};
+            for (std::size_t i = 0; i < row.size(); ++i)
+                fields[i]->assign(Text(row[i]));
+            m_routes.push_back(std::move(route));
+        }
+        m_routesMade = true;
+    }
+    return m_routes;
 }
 
 const std::vector<std::string>& RoutingTable::Columns()
@@ -360,15 +398,13 @@ const std::vector<std::string>& RoutingTable::Columns()
 
 bool RoutingTable::SaveRTData(const std::string& path) const
 {
-    if (m_routes.empty())
+    if (m_rows.empty())
         return false;
-    // Written straight from the routes: a big table copied into rows first
+    // Written straight from the cells: a big table copied into rows first
     // would cost more than parsing it.
-    std::string text;
-    text.reserve(96 + m_routes.size() * 72);
-    TableFile::AppendLine(text, Columns(), Columns().size());
-    for (const Route& r : m_routes)
-        TableFile::AppendLine(text, {r.protocol, r.vrf, r.network, r.prefixLength, r.distance, r.metric,
-                                     r.nexthopIp, r.nexthopIf, r.uptime});
-    return TableFile::WriteText(path, std::move(text));
+    return TableFile::WriteEntries(path, Columns(), m_rows, [this](std::string& text, const Row& r) {
+        TableFile::AppendLine(text, {Text(r[kProtocol]), Text(r[kVrf]), Text(r[kNetwork]), Text(r[kPrefixLength]),
+                                     Text(r[kDistance]), Text(r[kMetric]), Text(r[kNexthopIp]), Text(r[kNexthopIf]),
+                                     Text(r[kUptime])});
+    });
 }

@@ -4,7 +4,10 @@
 // and saved as a table file with the columns
 //   protocol vrf network prefix_length distance metric nexthop_ip nexthop_if uptime
 // one row per next hop.
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class RoutingTable {
@@ -31,10 +34,26 @@ public:
     bool SaveRTData(const std::string& path) const;
 
     const std::string& GetDevice() const { return m_device; }
-    const std::vector<Route>& GetRoutes() const { return m_routes; }
+    // The routes as strings, made on the first call after a parse.
+    const std::vector<Route>& GetRoutes() const;
+    std::size_t RouteCount() const { return m_rows.size(); }
     static const std::vector<std::string>& Columns();
 
+    // How the routes are held: each route is nine cells (in the order of
+    // Columns) of one string for the whole table, so a big table costs no
+    // allocation per cell and copying a route copies offsets only.
+    struct Cell {
+        std::size_t offset = 0;
+        std::size_t length = 0;
+    };
+    using Row = std::array<Cell, 9>;
+
 private:
+    std::string_view Text(const Cell& cell) const { return std::string_view(m_cells).substr(cell.offset, cell.length); }
+
     std::string m_device;
-    std::vector<Route> m_routes;
+    std::string m_cells;
+    std::vector<Row> m_rows;
+    mutable std::vector<Route> m_routes;
+    mutable bool m_routesMade = false;
 };

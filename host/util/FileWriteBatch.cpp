@@ -57,6 +57,14 @@ void FileWriteBatch::NoteFailure(const std::string& path, int error)
         t_open->m_failures.push_back({path, error, 0});
 }
 
+void FileWriteBatch::Discard()
+{
+    if (m_joined)
+        return;
+    m_pending.clear();
+    m_pendingBytes = 0;
+}
+
 std::vector<FileWriteBatch::Failure> FileWriteBatch::TakeFailures()
 {
     std::vector<Failure> failures;

@@ -42,6 +42,9 @@ public:
     // (those keep their old contents); nothing is held back afterwards.
     bool Flush();
 
+    // Drops what is held back, unwritten: for files wanted only as text.
+    void Discard();
+
     // The failures since the batch opened (or since the last call), oldest first.
     std::vector<Failure> TakeFailures();
 

@@ -4,6 +4,7 @@
 #include "host/util/CFileName.h"
 #include "platform/core/TempFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,6 +15,9 @@ namespace {
 // Moving a result's time forward gives up after this many taken names (a
 // minute and a half of results made in the same instant).
 constexpr int kMaxLaterNames = 100000;
+
+// Bytes of results handed to the writer at once.
+constexpr std::size_t kBatchBytes = 512u << 10;
 
 bool WriteAll(int fd, const std::string& bytes)
 {
@@ -68,10 +72,21 @@ void ResultFileWriter::Add(std::string path, std::string text)
 {
     std::unique_lock lock(m_mutex);
     // One file larger than the limit still goes through, alone.
-    m_changed.wait(lock, [&] { return m_queue.empty() || m_queuedBytes + text.size() <= m_maxQueuedBytes; });
+    const auto fits = [&] {
+        return (m_queue.empty() && m_writingBytes == 0) ||
+               m_queuedBytes + m_writingBytes + text.size() <= m_maxQueuedBytes;
+    };
+    if (!fits()) {
+        m_adderWaiting = true;
+        if (m_writerWaiting)
+            m_batchReady.notify_one();
+        m_roomMade.wait(lock, fits);
+        m_adderWaiting = false;
+    }
     m_queuedBytes += text.size();
     m_queue.emplace_back(std::move(path), std::move(text));
-    m_changed.notify_all();
+    if (m_writerWaiting && m_queuedBytes >= BatchBytes())
+        m_batchReady.notify_one();
 }
 
 void ResultFileWriter::Finish()
@@ -80,7 +95,7 @@ void ResultFileWriter::Finish()
         std::lock_guard lock(m_mutex);
         m_finishing = true;
     }
-    m_changed.notify_all();
+    m_batchReady.notify_one();
     if (m_thread.joinable())
         m_thread.join();
 }
@@ -91,24 +106,47 @@ int ResultFileWriter::FailedCount() const
     return m_failed;
 }
 
+std::size_t ResultFileWriter::BatchBytes() const
+{
+    return std::min<std::size_t>(kBatchBytes, m_maxQueuedBytes / 4 + 1);
+}
+
 void ResultFileWriter::Run()
 {
+    std::deque<std::pair<std::string, std::string>> batch;
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [&] { return m_finishing || !m_queue.empty(); });
-        if (m_queue.empty())
-            return;
-        auto [path, text] = std::move(m_queue.front());
-        m_queue.pop_front();
+        m_writerWaiting = true;
+        m_batchReady.wait(lock, [&] {
+            // A waiting Add with nothing queued waits for the batch being
+            // written, which is done: waking for it would spin holding the lock.
+            return m_finishing || (!m_queue.empty() && (m_adderWaiting || m_queuedBytes >= BatchBytes()));
+        });
+        m_writerWaiting = false;
+        if (m_queue.empty()) {
+            if (m_finishing)
+                return;
+            continue;
+        }
+        batch.swap(m_queue);
+        m_writingBytes = m_queuedBytes;
+        m_queuedBytes = 0;
         lock.unlock();
-        const Outcome outcome = WriteNow(path, text);
-        if (outcome.error != 0 && m_failures)
-            m_failures->Add(path, outcome.error);
+        int failed = 0;
+        for (const auto& [path, text] : batch) {
+            const Outcome outcome = WriteNow(path, text);
+            if (outcome.error != 0) {
+                ++failed;
+                if (m_failures)
+                    m_failures->Add(path, outcome.error);
+            }
+        }
+        batch.clear();
         lock.lock();
-        m_queuedBytes -= text.size();
-        if (outcome.error != 0)
-            ++m_failed;
-        m_changed.notify_all();
+        m_writingBytes = 0;
+        m_failed += failed;
+        if (m_adderWaiting)
+            m_roomMade.notify_one();
     }
 }
 

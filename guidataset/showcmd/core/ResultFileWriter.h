@@ -3,6 +3,8 @@
 // so that creating tens of thousands of files overlaps the parsing of the
 // pieces. Text is written with each LF as CR LF. At most a few megabytes wait
 // at a time (Add blocks beyond that), so a long log keeps memory bounded.
+// Results are handed over in batches of a few hundred kilobytes: waking the
+// writer for each small result would cost more than writing it.
 // A new result never replaces a file: each is written whole under a temporary
 // name and then given its own name, whose time moves forward while another
 // result (of this or another process) holds it.
@@ -44,13 +46,20 @@ public:
 
 private:
     void Run();
+    std::size_t BatchBytes() const;
 
     CImportWriteFailures* m_failures;
     const std::size_t m_maxQueuedBytes;
     mutable std::mutex m_mutex;
-    std::condition_variable m_changed;
+    // The writer waits on m_batchReady, a full queue's Add on m_roomMade.
+    std::condition_variable m_batchReady;
+    std::condition_variable m_roomMade;
     std::deque<std::pair<std::string, std::string>> m_queue;
     std::size_t m_queuedBytes = 0;
+    // Bytes the writer has taken and not yet written.
+    std::size_t m_writingBytes = 0;
+    bool m_writerWaiting = false;
+    bool m_adderWaiting = false;
     bool m_finishing = false;
     int m_failed = 0;
     std::thread m_thread;

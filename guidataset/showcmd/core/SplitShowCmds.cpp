@@ -478,7 +478,7 @@ void SplitShowCmds::dispatchParse(int code, const std::string& device, const std
         table.ParseCmdString(output);
         // Counted unless its table could not be written; one that the import
         // holds back and fails to write later is taken back then.
-        if (table.SaveRTData(path) || table.GetRoutes().empty())
+        if (table.SaveRTData(path) || table.RouteCount() == 0)
             ++m_routeCount;
         break;
     }
