@@ -5,6 +5,7 @@
 #include "guidataset/dataset/CDatasetTreeCtrl.h"
 #include "guidataset/dataset/CPanelIcons.h"
 #include "guidataset/dataset/DataSetItemFill.h"
+#include "guidataset/dataset/GuiDatasetCenterImpl.h"
 #include "guidataset/dataset/core/DataFolderName.h"
 #include "guidataset/dataset/core/DatasetLockFlag.h"
 #include "guidataset/dialogs/ExportDataFolder.h"
@@ -303,7 +304,11 @@ void CDatafolderTreeAdapter::Delete(const std::string& path)
         }
         platform::ShellFileOp shell(m_tree, "Delete the DataFolder");
         if (!shell.Delete(path)) {
-            platform::AppMessageBox(shell.Error(), platform::BoxButtons::Ok, platform::BoxIcon::Exclamation, m_tree);
+            if (shell.Cancelled())
+                ShowCancelledDelete(path, shell.Error());
+            else
+                platform::AppMessageBox(shell.Error(), platform::BoxButtons::Ok, platform::BoxIcon::Exclamation,
+                                        m_tree);
             return;
         }
         events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
@@ -319,6 +324,25 @@ void CDatafolderTreeAdapter::Delete(const std::string& path)
         return;
     TWDataSet::RemoveExternalDataSet(fileSystem, path);
     events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
+}
+
+std::string CDatafolderTreeAdapter::CancelledDeleteMessage(const std::string& whatIsLeft)
+{
+    return whatIsLeft + " The DataFolder keeps its description and lock.";
+}
+
+void CDatafolderTreeAdapter::ShowCancelledDelete(const std::string& path, const std::string& whatIsLeft)
+{
+    platform::AppMessageBox(CancelledDeleteMessage(whatIsLeft), platform::BoxButtons::Ok,
+                            platform::BoxIcon::Information, m_tree);
+    // What is left is still a DataFolder: the tree and an open browser show what it holds now.
+    const QWidget* browser = GuiDatasetCenterImpl::Instance()->GetBrowserFrame();
+    const QTreeWidgetItem* shown = m_panel->ShownItem();
+    const bool browsed = browser && !browser->isHidden() && shown && DataFolderPathOf(shown) == path;
+    m_panel->Fill(m_network);
+    if (browsed)
+        if (const tagDataSetInfo* record = CDatasetTreeCtrl::ItemRecord(m_panel->FindItemByPath(path)))
+            m_panel->ShowDataFolder(record->fullName, record->briefName);
 }
 
 bool CDatafolderTreeAdapter::CanRename(const QTreeWidgetItem* item) const

@@ -20,6 +20,7 @@
 #include "host/util/TWDataSet.h"
 #include "platform/qt/CMultiDocTemplate.h"
 #include "platform/qt/ControlId.h"
+#include "support/CancelAtStep.h"
 #include "support/ModalDriver.h"
 #include "support/RecordingProcessStarter.h"
 #include "support/ScriptedPrompter.h"
@@ -303,6 +304,42 @@ TEST_F(DatafolderPanel, DeleteAndRemoveGuardTheCurrentAndSystemDataFolders)
     EXPECT_EQ(Item("Old"), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(service->GetBrowserFrame(), nullptr);
+}
+
+TEST_F(DatafolderPanel, ACancelledDeleteKeepsTheDataFolderListedAndOpen)
+{
+    for (const char* kind : {"LiveConfig", "ShowCommand"})
+        for (int i = 0; i < 100; ++i)
+            ASSERT_TRUE(temp.WriteFile("campus/DataFolders/Survey/" + std::string(kind) + "/r" + std::to_string(i) +
+                                           ".txt",
+                                       "x"));
+    SetDatasetLockFlag(PathOf("Survey"), 0);
+    const std::string descriptor = temp.ReadFile("campus/DataFolders/Survey/TheDataset.Desc");
+    ASSERT_FALSE(descriptor.empty());
+    Key(Qt::Key_F5);
+    panel->ShowDataFolder("Survey", "");
+    ASSERT_NE(service->GetBrowserFrame(), nullptr);
+
+    twtest::CancelAtStep cancel("Delete the DataFolder", 40);
+    prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::Yes)
+        .ExpectMessage("The delete was cancelled after 40 of 201 files. \"" + PathOf("Survey") +
+                           "\" is still there with the other 161 files. The DataFolder keeps its description and lock.",
+                       BoxAnswer::Ok, {platform::BoxKind::Application, std::nullopt, platform::BoxIcon::Information});
+    menus.Choose(panelcmd::kDelete);
+    RightClick("Survey");
+    EXPECT_TRUE(cancel.Clicked());
+
+    std::size_t left = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(PathOf("Survey")))
+        left += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(left, 161u);
+    EXPECT_EQ(temp.ReadFile("campus/DataFolders/Survey/TheDataset.Desc"), descriptor);
+    // Still a DataFolder: listed, and open in the browser.
+    ASSERT_NE(Item("Survey"), nullptr);
+    EXPECT_TRUE(Item("Audit")->font(0).bold());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(service->GetBrowserFrame(), nullptr);
+    EXPECT_EQ(service->GetBrowserFrame()->windowTitle().toStdString(), "Survey");
 }
 
 TEST_F(DatafolderPanel, AFolderGoneBehindTheWorkstationsBackLeavesTheList)
