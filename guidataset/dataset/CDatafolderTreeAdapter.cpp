@@ -27,7 +27,6 @@
 #include <QTreeWidget>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -237,15 +236,15 @@ void CDatafolderTreeAdapter::Describe(const std::string& path)
 
 void CDatafolderTreeAdapter::SetLock(QTreeWidgetItem* item, const std::string& path, bool locked)
 {
-    // The flag lives in the DataFolder's descriptor: a folder that cannot be
-    // written would keep its old state on the next start.
-    if (::access(path.c_str(), W_OK) != 0) {
+    // The flag lives in the DataFolder's descriptor: one that cannot be written
+    // would bring the old state back on the next start, so the old state stays.
+    if (!SetDatasetLockFlag(path, locked ? 1 : 0)) {
+        ForgetDatasetLockFlag(path);
         platform::MessageBoxTW("The DataFolder \"" + item->text(0).toStdString() +
                                    "\" is read-only: it cannot be " + (locked ? "locked." : "unlocked."),
                                platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, m_tree);
         return;
     }
-    SetDatasetLockFlag(path, locked ? 1 : 0);
     SetItemIcon(item, locked ? kIconLocked : kIconUnlocked);
 }
 

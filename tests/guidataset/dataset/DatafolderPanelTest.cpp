@@ -222,8 +222,20 @@ TEST_F(DatafolderPanel, LockAndUnlockWriteTheDescriptorAndSwapTheIcon)
     ASSERT_TRUE(TWDataSet::GetFileContent(PathOf("Audit/TheDataset.Desc"), descriptor));
     EXPECT_NE(descriptor.find("True"), std::string::npos);
 
-    // A DataFolder made read-only behind the workstation's back keeps its lock
-    // state (root writes into read-only folders: nothing to see there).
+    // A descriptor that nobody, root included, can write (a folder holds its
+    // name): the DataFolder keeps the lock state its file says, and the user hears why.
+    ASSERT_TRUE(temp.MakeDir("campus/DataFolders/Frozen/TheDataset.Desc"));
+    Key(Qt::Key_F5);
+    prompter.ExpectMessage("The DataFolder \"Frozen\" is read-only: it cannot be locked.", BoxAnswer::Ok,
+                           {platform::BoxKind::Captioned, std::nullopt, platform::BoxIcon::Exclamation});
+    menus.Choose(panelcmd::kLock);
+    RightClick("Frozen");
+    EXPECT_EQ(CDatafolderTreeAdapter::ItemIcon(Item("Frozen")), kIconUnlocked);
+    bool cancel = false;
+    EXPECT_FALSE(ReadDatasetLockFlag(PathOf("Frozen"), cancel, false));
+
+    // A DataFolder made read-only behind the workstation's back (root writes
+    // into read-only folders: nothing to see there).
     if (::geteuid() != 0) {
         ASSERT_EQ(::chmod(PathOf("Baseline").c_str(), 0555), 0);
         prompter.ExpectMessage("The DataFolder \"Baseline\" is read-only: it cannot be locked.", BoxAnswer::Ok);
