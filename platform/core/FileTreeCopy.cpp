@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -296,17 +297,22 @@ FileTreeResult CopyFileTree(const std::string& fromText, const std::string& toTe
         result.error = "Cannot copy " + QuotedPath(from) + ": it is not a regular file.";
         return result;
     }
-    if (fs::is_directory(fromStatus)) {
-        CopyFolderTree(from, to, work, copier, result);
-    } else {
-        if (EndsWithSeparator(toText) || fs::is_directory(to, ec))
-            to /= from.filename();
-        result.filesTotal = 1;
-        work.SetTotal(kEntryUnits + fs::file_size(from, ec));
-        if ((to.parent_path().empty() || copier.CreateFolders(to.parent_path())) && copier.CopyFile(from, to)) {
-            result.filesDone = 1;
-            work.EntryDone(from.filename().string(), kEntryUnits);
+    try {
+        if (fs::is_directory(fromStatus)) {
+            CopyFolderTree(from, to, work, copier, result);
+        } else {
+            if (EndsWithSeparator(toText) || fs::is_directory(to, ec))
+                to /= from.filename();
+            result.filesTotal = 1;
+            work.SetTotal(kEntryUnits + fs::file_size(from, ec));
+            if ((to.parent_path().empty() || copier.CreateFolders(to.parent_path())) && copier.CopyFile(from, to)) {
+                result.filesDone = 1;
+                work.EntryDone(from.filename().string(), kEntryUnits);
+            }
         }
+    } catch (const std::exception& e) {
+        // Out of memory, say: taken back like any other failure.
+        copier.Fail("Cannot copy " + QuotedPath(from) + ": " + e.what());
     }
     copier.Finish();
     return result;

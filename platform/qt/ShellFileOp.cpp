@@ -6,6 +6,7 @@
 #include "platform/core/Paths.h"
 #include "platform/qt/BackgroundWork.h"
 
+#include <exception>
 #include <filesystem>
 #include <system_error>
 
@@ -20,10 +21,24 @@ ShellFileOp::ShellFileOp(QWidget* parent, std::string progressTitle)
 
 ShellFileOp::~ShellFileOp() = default;
 
-bool ShellFileOp::Copy(const std::string& from, const std::string& to)
+FileTreeResult ShellFileOp::RunTreeWork(const std::string& verb, const std::string& path,
+                                        const std::function<FileTreeResult(IWorkControl&)>& job) const
 {
     FileTreeResult result;
-    BackgroundWork(m_parent, m_title).Run([&](IWorkControl& work) { result = CopyFileTree(from, to, work); });
+    try {
+        BackgroundWork(m_parent, m_title).Run([&](IWorkControl& work) { result = job(work); });
+    } catch (const std::exception& e) {
+        // Out of memory, say: a failure like any other, never an exception for the caller.
+        result = {};
+        result.error = "Cannot " + verb + " " + QuotedPath(StripTrailingSeparators(path)) + ": " + e.what();
+    }
+    return result;
+}
+
+bool ShellFileOp::Copy(const std::string& from, const std::string& to)
+{
+    const FileTreeResult result =
+        RunTreeWork("copy", from, [&](IWorkControl& work) { return CopyFileTree(from, to, work); });
     m_cancelled = result.cancelled;
     m_error = result.error;
     if (result.cancelled && m_error.empty())
@@ -33,8 +48,8 @@ bool ShellFileOp::Copy(const std::string& from, const std::string& to)
 
 bool ShellFileOp::Delete(const std::string& path)
 {
-    FileTreeResult result;
-    BackgroundWork(m_parent, m_title).Run([&](IWorkControl& work) { result = DeleteFileTree(path, work); });
+    const FileTreeResult result =
+        RunTreeWork("delete", path, [&](IWorkControl& work) { return DeleteFileTree(path, work); });
     m_cancelled = result.cancelled;
     m_error = result.error;
     if (result.cancelled && m_error.empty())

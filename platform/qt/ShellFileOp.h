@@ -2,12 +2,15 @@
 // The shell's copy, delete and rename: no confirmation, a progress window
 // with Cancel for long operations (the work runs off the GUI thread), and the
 // failure reported as text for the caller's own message (nothing is shown here).
-#include <cstddef>
+#include <functional>
 #include <string>
 
 class QWidget;
 
 namespace platform {
+
+class IWorkControl;
+struct FileTreeResult;
 
 class ShellFileOp {
 public:
@@ -36,6 +39,10 @@ public:
     bool Cancelled() const { return m_cancelled; }
 
 private:
+    // Runs job under the progress window; verb and path word an unexpected failure.
+    FileTreeResult RunTreeWork(const std::string& verb, const std::string& path,
+                               const std::function<FileTreeResult(IWorkControl&)>& job) const;
+
     QWidget* m_parent;
     std::string m_title;
     std::string m_error;
