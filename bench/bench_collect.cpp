@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <fstream>
 #include <memory>
@@ -67,6 +68,23 @@ void SetUp()
     std::system(("mkdir -p " + *g_dir / "out" + " && chmod +x " + *g_dir / "one.sh").c_str());
 }
 
+// The shell loops' answers, so a loop whose ssh failed fast cannot pass for a quick one.
+int AnsweredFiles()
+{
+    int count = 0;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(*g_dir / "out", error))
+        count += entry.is_regular_file() && entry.file_size() > 0 ? 1 : 0;
+    return count;
+}
+
+void ClearAnswers()
+{
+    std::error_code error;
+    std::filesystem::remove_all(*g_dir / "out", error);
+    std::filesystem::create_directories(*g_dir / "out", error);
+}
+
 double Seconds(const std::function<void()>& run)
 {
     const auto start = std::chrono::steady_clock::now();
@@ -105,8 +123,10 @@ void BM_LiveAccessCollect(benchmark::State& state)
                 },
                 nullptr, nullptr);
         });
-        if (succeeded != kDevices)
+        if (succeeded != kDevices) {
             state.SkipWithError("not every device answered");
+            g_ours = 0;
+        }
         state.SetIterationTime(g_ours);
     }
 }
@@ -118,12 +138,17 @@ void BM_SequentialSshLoop(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
+        ClearAnswers();
         g_sequential = Seconds([] {
             std::system(("while read port n cmd; do " + *g_dir / "one.sh" + " $port $n $cmd < /dev/null; done < " +
                          *g_dir / "jobs.txt")
                             .c_str());
         });
         state.SetIterationTime(g_sequential);
+        if (AnsweredFiles() != kDevices * static_cast<int>(kCommands.size())) {
+            state.SkipWithError("not every ssh of the loop answered");
+            g_sequential = 0;
+        }
     }
 }
 
@@ -134,10 +159,15 @@ void BM_XargsParallel8(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
+        ClearAnswers();
         g_parallel = Seconds([] {
             std::system(("xargs -P 8 -L 1 " + *g_dir / "one.sh" + " < " + *g_dir / "jobs.txt").c_str());
         });
         state.SetIterationTime(g_parallel);
+        if (AnsweredFiles() != kDevices * static_cast<int>(kCommands.size())) {
+            state.SkipWithError("not every ssh of the loop answered");
+            g_parallel = 0;
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "apps/workstation/CLiveProgressWindow.h"
 #include "guidataset/showcmd/core/LiveDataSaver.h"
 #include "guidataset/showcmd/core/ResultFileWriter.h"
+#include "host/liveaccess/CDevicePasswords.h"
 #include "host/liveaccess/CSecretStore.h"
 #include "host/netmodel/GlobalNetworkInfo.h"
 #include "platform/core/Paths.h"
@@ -10,8 +11,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QThread>
 
 #include <cstring>
@@ -58,7 +57,14 @@ void ProcessEventsUntil(const std::atomic<bool>& done)
 
 CLiveAccessCenter::CLiveAccessCenter(QObject* parent)
     : QObject(parent)
+    , m_desktopSecrets(std::make_unique<CSecretStore>())
+    , m_passwords(std::make_unique<CDevicePasswords>(*m_desktopSecrets))
 {
+}
+
+void CLiveAccessCenter::SetSecretStore(ISecretStore& store)
+{
+    m_passwords = std::make_unique<CDevicePasswords>(store);
 }
 
 CLiveAccessCenter::~CLiveAccessCenter()
@@ -107,33 +113,23 @@ bool CLiveAccessCenter::AskHostKey(const std::string& host, int port, const std:
     return accepted;
 }
 
-bool CLiveAccessCenter::AskPassword(const std::string& host, const std::string& user, std::string& password)
+bool CLiveAccessCenter::AskPassword(const SshLogin& login, std::string& password)
 {
-    const std::string key = user + "@" + host;
     bool given = false;
     OnGuiThread([&] {
-        const auto known = m_sessionPasswords.find(key);
-        if (known != m_sessionPasswords.end()) {
-            password = known->second;
+        if (m_passwords->Find(login, password)) {
             given = true;
             return;
         }
-        if (CSecretStore::Lookup(host, 0, user, password)) {
-            given = true;
-            return;
-        }
-        // Asked here rather than through the prompter: what is typed must not show.
-        bool ok = false;
-        const QString typed = QInputDialog::getText(
-            QApplication::activeWindow(), "Device Password",
-            QString::fromStdString("Password of " + user + " on " + host + ":"), QLineEdit::Password, QString(), &ok);
-        password = typed.toStdString();
-        if (!ok || password.empty())
-            return;
-        given = true;
-        // Kept in the desktop's secret store where there is one, else for this session only.
-        if (!CSecretStore::Store(host, 0, user, password))
-            m_sessionPasswords[key] = password;
+        platform::InputRequest request;
+        request.caption = "Device Password";
+        request.label = "Password of " + login.user + " on " + login.host + " (port " + std::to_string(login.port) +
+                        "):";
+        request.secret = true;
+        request.parent = QApplication::activeWindow();
+        given = platform::Prompter::Instance().InputText(request, password) && !password.empty();
+        if (given)
+            m_passwords->Remember(login, password);
     });
     return given;
 }
@@ -148,8 +144,11 @@ CLiveCollector::Options CLiveAccessCenter::CollectorOptions()
     options.callbacks.acceptHostKey = [this](const std::string& host, int port, const std::string& fingerprint) {
         return AskHostKey(host, port, fingerprint);
     };
-    options.callbacks.password = [this](const std::string& host, const std::string& user, std::string& password) {
-        return AskPassword(host, user, password);
+    options.callbacks.password = [this](const SshLogin& login, std::string& password) {
+        return AskPassword(login, password);
+    };
+    options.callbacks.passwordRefused = [this](const SshLogin& login) {
+        OnGuiThread([this, &login] { m_passwords->Forget(login); });
     };
     return options;
 }

@@ -13,13 +13,14 @@
 #include <QPointer>
 
 #include <atomic>
-#include <map>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
+class CDevicePasswords;
 class CLiveDataSaver;
+class ISecretStore;
 
 namespace workstation {
 
@@ -44,6 +45,8 @@ public:
     void SetSshFiles(const std::string& knownHostsFile, const std::vector<std::string>& identityFiles);
     void SetTimeouts(const CliTimeouts& timeouts) { m_timeouts = timeouts; }
     void SetMaxSessions(int sessions) { m_maxSessions = sessions; }
+    // Where typed passwords are kept between runs (tests use a stand-in).
+    void SetSecretStore(ISecretStore& store);
     // Stops the running retrieval: open sessions end, no new one starts.
     void CancelRetrieval();
     // Waits (events processed) until the retrieval ends; false on timeout.
@@ -58,7 +61,7 @@ signals:
 private:
     CLiveCollector::Options CollectorOptions();
     bool AskHostKey(const std::string& host, int port, const std::string& fingerprint);
-    bool AskPassword(const std::string& host, const std::string& user, std::string& password);
+    bool AskPassword(const SshLogin& login, std::string& password);
     // Runs call on the GUI thread and waits for it.
     void OnGuiThread(const std::function<void()>& call);
     void FinishRetrieval(std::vector<DeviceOutcome> outcomes);
@@ -68,8 +71,8 @@ private:
     std::vector<std::string> m_identityFiles;
     CliTimeouts m_timeouts;
     int m_maxSessions = 8;
-    // Passwords given in this run of the workstation ("user@host:port"); never written anywhere.
-    std::map<std::string, std::string> m_sessionPasswords;
+    std::unique_ptr<ISecretStore> m_desktopSecrets;
+    std::unique_ptr<CDevicePasswords> m_passwords;
 
     std::atomic<bool> m_retrieving{false};
     std::atomic<bool> m_cancel{false};

@@ -137,6 +137,13 @@ GuiDatasetCenterImpl* GuiDatasetCenterImpl::Instance()
 GuiDatasetCenterImpl::GuiDatasetCenterImpl()
 {
     m_adaptorWord = 0;
+    SubscribeToEvents();
+}
+
+void GuiDatasetCenterImpl::SubscribeToEvents()
+{
+    if (m_subscriber)
+        return;
     m_subscriber = new CDatasetEventSubscriber(*this);
     EventDispatcher::Instance().Register(kEventDataFolder, m_subscriber);
     EventDispatcher::Instance().Register(kEventProject, m_subscriber);

@@ -30,6 +30,8 @@ public:
     ~GuiDatasetCenterImpl() override;
 
     bool Cleanup() override;
+    // Cleanup drops the subscription; a module attached again takes it up anew.
+    void SubscribeToEvents();
     void InitBarComboBox(void* picker) override;
     void ShowDataSets(CNetworkBase* network) override;
     bool SelectCurrentDataset(CComboBoxTip* picker, int index, CNetworkBase* network) override;

@@ -15,6 +15,7 @@ GuiDatasetCenter* ServiceFactory()
 extern "C" void TwGuidatasetAttach()
 {
     GuiDatasetCenter::SetFactory(&ServiceFactory);
+    GuiDatasetCenterImpl::Instance()->SubscribeToEvents();
 }
 
 extern "C" void TwGuidatasetDetach()

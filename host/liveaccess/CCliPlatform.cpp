@@ -66,7 +66,8 @@ std::vector<std::string> CCliPlatform::LiveDataCommands(CliPlatform platform)
         return {ConfigurationCommand(platform), "show arp", "show cam dynamic", "show cdp neighbors detail",
                 "show interface"};
     case CliPlatform::NxOs:
-        return {ConfigurationCommand(platform), "show ip route", "show mac-address-table dynamic",
+        // NX-OS has no "show arp": its ARP table is "show ip arp".
+        return {ConfigurationCommand(platform), "show ip route", "show ip arp", "show mac-address-table dynamic",
                 "show cdp neighbors detail", "show interface"};
     default:
         return {ConfigurationCommand(platform), "show ip route", "show arp", "show mac-address-table dynamic",

@@ -1,6 +1,22 @@
 #include "host/liveaccess/CLiveCollector.h"
 
+#include <chrono>
 #include <thread>
+
+namespace {
+// Waits, noticing a cancel within a tenth of a second; false when cancelled.
+bool Pause(int ms, const std::atomic<bool>* cancel)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        if (cancel && cancel->load())
+            return false;
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            std::chrono::milliseconds(100), end - std::chrono::steady_clock::now()));
+    }
+    return !(cancel && cancel->load());
+}
+} // namespace
 
 int DeviceOutcome::SucceededCount() const
 {
@@ -55,9 +71,15 @@ SshCallbacks CLiveCollector::SerialisedCallbacks()
         };
     }
     if (inner.password) {
-        callbacks.password = [inner, ask](const std::string& host, const std::string& user, std::string& password) {
+        callbacks.password = [inner, ask](const SshLogin& login, std::string& password) {
             std::lock_guard<std::mutex> lock(ask->mutex);
-            return inner.password(host, user, password);
+            return inner.password(login, password);
+        };
+    }
+    if (inner.passwordRefused) {
+        callbacks.passwordRefused = [inner, ask](const SshLogin& login) {
+            std::lock_guard<std::mutex> lock(ask->mutex);
+            inner.passwordRefused(login);
         };
     }
     return callbacks;
@@ -87,7 +109,23 @@ DeviceOutcome CLiveCollector::RunOne(const CollectJob& job, const ProgressFn& pr
 
     report("Connecting");
     CSshSession ssh;
-    outcome.error = ssh.Open(endpoint, SerialisedCallbacks());
+    const SshCallbacks callbacks = SerialisedCallbacks();
+    outcome.error = ssh.Open(endpoint, callbacks);
+    // Devices limit how many logins may be under way at once and turn the
+    // next ones away; with many sessions at once, one second try is worth it.
+    if (!outcome.error.empty() && ssh.TurnedAway()) {
+        report("Connecting again");
+        if (!Pause(m_options.retryDelayMs, cancel)) {
+            outcome.error = "Cancelled.";
+            return outcome;
+        }
+        outcome.error = ssh.Open(endpoint, callbacks);
+        if (!outcome.error.empty() && ssh.TurnedAway())
+            outcome.error += std::string(outcome.error.back() == '.' ? "" : ".") + " A second try " +
+                             std::to_string((m_options.retryDelayMs + 500) / 1000) +
+                             " s later was turned away too: the device is down, or takes no more logins at the "
+                             "moment.";
+    }
     if (!outcome.error.empty())
         return outcome;
     CCliSession cli(ssh, job.access.platform, m_options.timeouts, cancel);

@@ -47,6 +47,8 @@ public:
         std::string knownHostsFile;
         std::vector<std::string> identityFiles;
         int connectTimeoutSeconds = 10;
+        // A connection turned away is tried once more after this long.
+        int retryDelayMs = 2000;
         CliTimeouts timeouts;
         SshCallbacks callbacks;
     };

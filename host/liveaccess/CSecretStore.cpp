@@ -1,5 +1,7 @@
 #include "host/liveaccess/CSecretStore.h"
 
+#include "host/liveaccess/CSshSession.h"
+
 #include <libsecret/secret.h>
 
 namespace {
@@ -23,13 +25,13 @@ bool HasSessionBus()
 }
 } // namespace
 
-bool CSecretStore::Lookup(const std::string& host, int port, const std::string& user, std::string& password)
+bool CSecretStore::Lookup(const SshLogin& login, std::string& password)
 {
     if (!HasSessionBus())
         return false;
     GError* error = nullptr;
-    gchar* found = secret_password_lookup_sync(Schema(), nullptr, &error, "host", host.c_str(), "port", port, "user",
-                                               user.c_str(), nullptr);
+    gchar* found = secret_password_lookup_sync(Schema(), nullptr, &error, "host", login.host.c_str(), "port", login.port,
+                                               "user", login.user.c_str(), nullptr);
     if (error)
         g_error_free(error);
     if (!found)
@@ -39,27 +41,29 @@ bool CSecretStore::Lookup(const std::string& host, int port, const std::string& 
     return true;
 }
 
-bool CSecretStore::Store(const std::string& host, int port, const std::string& user, const std::string& password)
+bool CSecretStore::Store(const SshLogin& login, const std::string& password)
 {
     if (!HasSessionBus())
         return false;
     GError* error = nullptr;
-    const std::string label = "Tarnwick Workstation: " + user + "@" + host;
+    const std::string label =
+        "Tarnwick Workstation: " + login.user + "@" + login.host + " port " + std::to_string(login.port);
     const gboolean stored =
         secret_password_store_sync(Schema(), SECRET_COLLECTION_DEFAULT, label.c_str(), password.c_str(), nullptr,
-                                   &error, "host", host.c_str(), "port", port, "user", user.c_str(), nullptr);
+                                   &error, "host", login.host.c_str(), "port", login.port, "user", login.user.c_str(),
+                                   nullptr);
     if (error)
         g_error_free(error);
     return stored;
 }
 
-bool CSecretStore::Forget(const std::string& host, int port, const std::string& user)
+bool CSecretStore::Forget(const SshLogin& login)
 {
     if (!HasSessionBus())
         return false;
     GError* error = nullptr;
-    const gboolean removed = secret_password_clear_sync(Schema(), nullptr, &error, "host", host.c_str(), "port", port,
-                                                        "user", user.c_str(), nullptr);
+    const gboolean removed = secret_password_clear_sync(Schema(), nullptr, &error, "host", login.host.c_str(), "port",
+                                                        login.port, "user", login.user.c_str(), nullptr);
     if (error)
         g_error_free(error);
     return removed;

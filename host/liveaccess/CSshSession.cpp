@@ -11,6 +11,16 @@ void InitOnce()
     std::call_once(once, [] { ssh_init(); });
 }
 
+// How libssh words a connection refused, reset or closed before the
+// greeting; a timeout is not among them (a second try would wait as long).
+bool IsTurnedAway(const std::string& reason)
+{
+    for (const char* word : {"refused", "reset by peer", "disconnected", "closed"})
+        if (reason.find(word) != std::string::npos)
+            return true;
+    return false;
+}
+
 // The password is wiped from memory as soon as it has been sent.
 void Wipe(std::string& secret)
 {
@@ -39,6 +49,7 @@ std::string CSshSession::Where(const SshEndpoint& endpoint) const
 std::string CSshSession::Open(const SshEndpoint& endpoint, const SshCallbacks& callbacks)
 {
     Close();
+    m_turnedAway = false;
     m_session = ssh_new();
     if (!m_session)
         return "Cannot start an SSH session (out of memory).";
@@ -60,6 +71,7 @@ std::string CSshSession::Open(const SshEndpoint& endpoint, const SshCallbacks& c
 
     if (ssh_connect(m_session) != SSH_OK) {
         const std::string reason = ssh_get_error(m_session);
+        m_turnedAway = IsTurnedAway(reason);
         Close();
         return "Cannot connect to " + Where(endpoint) + ": " + reason;
     }
@@ -124,18 +136,27 @@ std::string CSshSession::Authenticate(const SshEndpoint& endpoint, const SshCall
         if (result == SSH_AUTH_ERROR)
             return "SSH authentication at " + Where(endpoint) + " failed: " + ssh_get_error(m_session);
     }
-    const std::string user = endpoint.user.empty() ? "the local user" : endpoint.user;
+    SshLogin login{endpoint.host, endpoint.port, endpoint.user};
+    if (login.user.empty()) {
+        char* localUser = nullptr;
+        if (ssh_options_get(m_session, SSH_OPTIONS_USER, &localUser) == SSH_OK && localUser) {
+            login.user = localUser;
+            ssh_string_free_char(localUser);
+        }
+    }
     if ((methods & SSH_AUTH_METHOD_PASSWORD) && callbacks.password) {
         std::string password;
-        if (callbacks.password(endpoint.host, user, password)) {
+        if (callbacks.password(login, password)) {
             result = ssh_userauth_password(m_session, nullptr, password.c_str());
             Wipe(password);
             if (result == SSH_AUTH_SUCCESS)
                 return {};
-            return "The password of " + user + " was refused by " + Where(endpoint) + ".";
+            if (callbacks.passwordRefused)
+                callbacks.passwordRefused(login);
+            return "The password of " + login.user + " was refused by " + Where(endpoint) + ".";
         }
     }
-    return "No SSH key of the agent or of ~/.ssh was accepted for " + user + " at " + Where(endpoint) +
+    return "No SSH key of the agent or of ~/.ssh was accepted for " + login.user + " at " + Where(endpoint) +
            ", and no password was given.";
 }
 

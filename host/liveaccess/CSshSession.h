@@ -21,11 +21,21 @@ struct SshEndpoint {
     int connectTimeoutSeconds = 10;
 };
 
+// Whose login a password is for: the address and port connected to, and the
+// user name sent (the local user's when none was set).
+struct SshLogin {
+    std::string host;
+    int port = 22;
+    std::string user;
+};
+
 struct SshCallbacks {
     // An unknown host key: true accepts it and adds it to known_hosts.
     std::function<bool(const std::string& host, int port, const std::string& fingerprint)> acceptHostKey;
-    // A password for user at host; false when none is to be tried.
-    std::function<bool(const std::string& host, const std::string& user, std::string& password)> password;
+    // A password for the login; false when none is to be tried.
+    std::function<bool(const SshLogin& login, std::string& password)> password;
+    // The password given for the login was refused: one that was kept is stale.
+    std::function<void(const SshLogin& login)> passwordRefused;
 };
 
 class CSshSession {
@@ -45,6 +55,10 @@ public:
     void Close();
     // The server's key fingerprint as "SHA256:...", once connected.
     const std::string& Fingerprint() const { return m_fingerprint; }
+    // Whether the last Open failed because the connection was refused or
+    // closed before the SSH greeting: what a device that limits concurrent
+    // logins does to one too many, so a later try may get in.
+    bool TurnedAway() const { return m_turnedAway; }
 
 private:
     std::string CheckHostKey(const SshEndpoint& endpoint, const SshCallbacks& callbacks);
@@ -55,4 +69,5 @@ private:
     ssh_session_struct* m_session = nullptr;
     ssh_channel_struct* m_channel = nullptr;
     std::string m_fingerprint;
+    bool m_turnedAway = false;
 };

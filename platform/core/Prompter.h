@@ -47,6 +47,7 @@ struct InputRequest {
     std::string label;
     std::string text;      // initial text
     int maxLength = 0;     // 0: no limit
+    bool secret = false;   // a password: what is typed is not shown
     QWidget* parent = nullptr;
 };
 

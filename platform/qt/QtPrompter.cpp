@@ -118,6 +118,8 @@ bool QtPrompter::InputText(const InputRequest& request, std::string& text)
     dialog.setLabelText(Q(request.label));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(Q(request.text));
+    if (request.secret)
+        dialog.setTextEchoMode(QLineEdit::Password);
     if (request.maxLength > 0) {
         // The line edit exists once the input mode is set.
         if (auto* edit = dialog.findChild<QLineEdit*>())

@@ -1,21 +1,19 @@
 // The workstation's Compare menu: each entry opens the module's dialog, and
 // what the user chose reaches the host's table compare or the hand-off.
+#include "CampusWorkstation.h"
 #include "apps/workstation/MainWindow.h"
-#include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CDataFolderReportWindow.h"
 #include "guidataset/resources/CompareDatasetDlgIds.h"
 #include "guidataset/resources/DlgSelect2DatasetIds.h"
-#include "host/adaptor/GuiDeviceCenter.h"
 #include "host/adaptor/HostMessages.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CTWRTPath.h"
 #include "host/util/MessageDispatcher.h"
-#include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
 #include "support/DataFolderPicker.h"
 #include "support/ModalDriver.h"
+#include "support/RecordingDeviceCenter.h"
 #include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,36 +25,14 @@
 
 namespace {
 
-class AnsweringDeviceCenter final : public GuiDeviceCenter {
-public:
-    AnsweringDeviceCenter() { m_previous = Install(this); }
-    ~AnsweringDeviceCenter() override { Install(m_previous); }
-    void DeviceGroup(const std::vector<DeviceEntry>&, bool) override {}
-    bool SelectDevice(QWidget*, std::string& hostName, int&, int, int) override
-    {
-        hostName = "dist-sw1";
-        return true;
-    }
-    bool SelectDevices(QWidget*, const std::set<std::string>&, std::vector<DeviceEntry>&, int, int) override
-    {
-        return false;
-    }
-
-private:
-    GuiDeviceCenter* m_previous = nullptr;
-};
-
 using twtest::ChooseDataFolder;
 
-class CompareMenu : public testing::Test {
+class CompareMenu : public twtest::CampusWorkstation {
 protected:
     CompareMenu()
     {
-        project = tmp.Path() + "campus/";
-        EXPECT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
         EXPECT_TRUE(tmp.MakeDir("campus/DataFolders/Audit"));
         EXPECT_TRUE(tmp.MakeDir("campus/DataFolders/Field Lab"));
-        EXPECT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
     }
     std::string PutArp(const std::string& dataFolder)
     {
@@ -65,10 +41,6 @@ protected:
         EXPECT_TRUE(tmp.WriteFile(relative, "arp\r\n"));
         return tmp.Path() + relative;
     }
-
-    twtest::TempDir tmp;
-    std::string project;
-    workstation::ModuleLoader module;
 };
 
 TEST_F(CompareMenu, ChosenArpTablesReachTheHostsTableCompareWithBothPaths)
@@ -77,7 +49,8 @@ TEST_F(CompareMenu, ChosenArpTablesReachTheHostsTableCompareWithBothPaths)
     const std::string lab = PutArp("Field Lab");
     workstation::MainWindow window(&module);
     ASSERT_TRUE(window.OpenProject(project));
-    AnsweringDeviceCenter devices;
+    twtest::RecordingDeviceCenter devices;
+    devices.answerHost = "dist-sw1";
     hostmsg::TableCompareRequest received;
     unsigned message = 0;
     MessageDispatcher::Instance().RegisterReceiver(

@@ -2,9 +2,9 @@
 // folder that is no project is refused with a message.
 #include "apps/workstation/ChooseDataFolderDialog.h"
 #include "apps/workstation/MainWindow.h"
-#include "apps/workstation/ModuleLoader.h"
 #include "apps/workstation/viewers/CConfigViewer.h"
 #include "apps/workstation/viewers/CTableViewer.h"
+#include "CampusWorkstation.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -57,19 +57,16 @@ TEST(MainWindow, FolderWithoutProjectIsRefused)
     EXPECT_EQ(CBaseline::Instance(), nullptr);
 }
 
+using MainWindowWithModule = twtest::CampusWorkstation;
+
 // The workstation loads the module as a plug-in; opening a project then fills
 // the toolbar picker through the service: the current DataFolder, eight
 // others, "New..." and "More...".
-TEST(MainWindow, ToolbarPickerFollowsTheProject)
+TEST_F(MainWindowWithModule, ToolbarPickerFollowsTheProject)
 {
-    twtest::TempDir tmp;
-    const std::string project = tmp.Path() + "campus/";
-    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
     for (int i = 1; i <= 10; ++i)
         ASSERT_TRUE(tmp.MakeDir("campus/DataFolders/Audit " + std::to_string(100 + i)));
 
-    workstation::ModuleLoader module;
-    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
     {
         workstation::MainWindow window(&module);
         window.show();
@@ -93,15 +90,10 @@ TEST(MainWindow, ToolbarPickerFollowsTheProject)
 
 // The DataFolder menu acts on the open project through the service: Lock
 // toggles the current DataFolder, Delete asks which one and then confirms.
-TEST(MainWindow, DataFolderMenuLocksAndDeletes)
+TEST_F(MainWindowWithModule, DataFolderMenuLocksAndDeletes)
 {
-    twtest::TempDir tmp;
-    const std::string project = tmp.Path() + "campus/";
-    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
     ASSERT_TRUE(tmp.MakeDir("campus/DataFolders/Old audit"));
 
-    workstation::ModuleLoader module;
-    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
     workstation::MainWindow window(&module);
     ASSERT_TRUE(window.OpenProject(project));
     auto* menu = window.findChild<QMenu*>("menuDataFolder");
@@ -133,13 +125,8 @@ TEST(MainWindow, DataFolderMenuLocksAndDeletes)
 }
 
 // View DataFolder... and Select DataFolder... open the module's dialogs.
-TEST(MainWindow, DataFolderMenuOpensTheModulesDialogs)
+TEST_F(MainWindowWithModule, DataFolderMenuOpensTheModulesDialogs)
 {
-    twtest::TempDir tmp;
-    const std::string project = tmp.Path() + "campus/";
-    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
-    workstation::ModuleLoader module;
-    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
     workstation::MainWindow window(&module);
     ASSERT_TRUE(window.OpenProject(project));
 
@@ -160,16 +147,11 @@ TEST(MainWindow, DataFolderMenuOpensTheModulesDialogs)
 
 // DataFolder > Open in Browser shows the current DataFolder's files in the
 // module's browser, inside the window's MDI area; closing the project closes it.
-TEST(MainWindow, OpenInBrowserShowsTheCurrentDataFolderInTheMdiArea)
+TEST_F(MainWindowWithModule, OpenInBrowserShowsTheCurrentDataFolderInTheMdiArea)
 {
-    twtest::TempDir tmp;
-    const std::string project = tmp.Path() + "campus/";
-    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
     ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/LiveConfig/core-r1.config", "hostname core-r1\n"));
     ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/LiveConfig/dist-sw1.config", "hostname dist-sw1\n"));
     ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/LiveRouteTable/core-r1.ort", "x"));
-    workstation::ModuleLoader module;
-    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
     workstation::MainWindow window(&module);
     window.show();
     ASSERT_TRUE(window.OpenProject(project));
@@ -208,11 +190,8 @@ Viewer* OpenViewer(QMdiArea* area)
 
 // A double click in the browser reaches the workstation's own viewers: the
 // module's request travels through the host's dispatcher to a real window.
-TEST(MainWindow, BrowserRowsOpenInTheWorkstationsViewers)
+TEST_F(MainWindowWithModule, BrowserRowsOpenInTheWorkstationsViewers)
 {
-    twtest::TempDir tmp;
-    const std::string project = tmp.Path() + "campus/";
-    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
     const std::string dataFolder = project + "DataFolders/Local default/";
     ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/LiveConfig/core-r1.config",
                               "hostname core-r1\ninterface Gi0/0\n"));
@@ -220,8 +199,6 @@ TEST(MainWindow, BrowserRowsOpenInTheWorkstationsViewers)
     ASSERT_TRUE(TableFile::Write(dataFolder + "LiveArpTable/core-r1.oat",
                                  {"protocol", "address", "age", "mac", "type", "interface"},
                                  {{"Internet", "10.0.0.2", "3", "0011.2233.4455", "ARPA", "Gi0/0"}}));
-    workstation::ModuleLoader module;
-    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
     workstation::MainWindow window(&module);
     window.show();
     ASSERT_TRUE(window.OpenProject(project));
@@ -256,15 +233,10 @@ TEST(MainWindow, BrowserRowsOpenInTheWorkstationsViewers)
 
 // Import Show Command Results... into a locked DataFolder asks first, before
 // any file is chosen, and stops on No.
-TEST(MainWindow, ImportAsksBeforeWritingIntoALockedDataFolder)
+TEST_F(MainWindowWithModule, ImportAsksBeforeWritingIntoALockedDataFolder)
 {
-    twtest::TempDir tmp;
-    const std::string project = tmp.Path() + "campus/";
-    ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
     ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/TheDataset.Desc",
                               "<DatasetDesc><IsLocked>True</IsLocked></DatasetDesc>"));
-    workstation::ModuleLoader module;
-    ASSERT_TRUE(module.Load(TW_BINARY_DIR "/bin")) << module.Error();
     workstation::MainWindow window(&module);
     ASSERT_TRUE(window.OpenProject(project));
     auto* importFiles = window.findChild<QAction*>("actionImportShowCommandFiles");

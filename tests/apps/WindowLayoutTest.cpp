@@ -1,11 +1,10 @@
 // A restart looks as the user left it: the window's size, the DataFolder
 // panel's side and width, the browsers that were open and their filter, all
 // through the per-user profile. Ctrl+F reaches a browser's filter.
+#include "CampusWorkstation.h"
 #include "apps/workstation/CDataFolderDock.h"
 #include "apps/workstation/MainWindow.h"
-#include "apps/workstation/ModuleLoader.h"
 #include "support/ScopedProfile.h"
-#include "support/TempDir.h"
 
 #include "guidataset/resources/DatafolderBrowserIds.h"
 #include "host/util/TWFileSystem.h"
@@ -31,24 +30,21 @@ constexpr int kTabControl = ids::kIdcDatafolderTabs;
 constexpr int kListControl = ids::kIdcDatafolderList;
 constexpr int kFilterControl = ids::kIdcDatafolderFilter;
 
-class WindowLayout : public ::testing::Test {
+class WindowLayout : public twtest::CampusWorkstation {
 protected:
     void SetUp() override
     {
-        m_project = m_tmp.Path() + "campus/";
-        ASSERT_TRUE(TWFileSystem::CreateProject(m_project, "Campus"));
-        ASSERT_TRUE(m_tmp.WriteFile("campus/DataFolders/Local default/LiveConfig/core-r1.config", "hostname core-r1\n"));
-        ASSERT_TRUE(m_tmp.WriteFile("campus/DataFolders/Local default/LiveConfig/dist-sw1.config", "hostname dist-sw1\n"));
-        ASSERT_TRUE(m_module.Load(TW_BINARY_DIR "/bin")) << m_module.Error();
+        ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/LiveConfig/core-r1.config", "hostname core-r1\n"));
+        ASSERT_TRUE(tmp.WriteFile("campus/DataFolders/Local default/LiveConfig/dist-sw1.config", "hostname dist-sw1\n"));
     }
 
     // A start of the workstation as main() does it.
     std::unique_ptr<workstation::MainWindow> Start()
     {
-        auto window = std::make_unique<workstation::MainWindow>(&m_module);
+        auto window = std::make_unique<workstation::MainWindow>(&module);
         window->RestoreLayout();
         window->show();
-        EXPECT_TRUE(window->OpenProject(m_project));
+        EXPECT_TRUE(window->OpenProject(project));
         window->ReopenBrowsers();
         return window;
     }
@@ -61,10 +57,7 @@ protected:
 
     static QTabWidget* Tabs(QMdiSubWindow* browser) { return platform::Control<QTabWidget>(browser, kTabControl); }
 
-    twtest::TempDir m_tmp;
-    twtest::ScopedProfile m_profile{m_tmp.Path() + "profile.ini"};
-    std::string m_project;
-    workstation::ModuleLoader m_module;
+    twtest::ScopedProfile m_profile{tmp.Path() + "profile.ini"};
 };
 
 } // namespace
@@ -117,9 +110,9 @@ TEST_F(WindowLayout, ABrowserOfADataFolderDeletedSinceIsNotReopened)
         window->close();
     }
     // Another project kept under the same profile: its browsers are not this one's.
-    const std::string other = m_tmp.Path() + "other/";
+    const std::string other = tmp.Path() + "other/";
     ASSERT_TRUE(TWFileSystem::CreateProject(other, "Other"));
-    workstation::MainWindow window(&m_module);
+    workstation::MainWindow window(&module);
     window.RestoreLayout();
     window.show();
     ASSERT_TRUE(window.OpenProject(other));

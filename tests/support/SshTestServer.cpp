@@ -1,5 +1,7 @@
 #include "SshTestServer.h"
 
+#include "PasswordLoginServer.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <signal.h>
@@ -80,8 +82,14 @@ std::string SshTestServer::Start(const std::vector<EmulatedDevice>& devices)
     std::string map;
     const std::string common = "HostKey " + dir + "host_key\nAuthorizedKeysFile " + dir +
                                "authorized_keys\nPidFile none\nUsePAM no\nStrictModes no\nUseDNS no\n"
-                               "PasswordAuthentication no\nKbdInteractiveAuthentication no\nLogLevel ERROR\n"
-                               "MaxStartups 200\nPermitRootLogin prohibit-password\n";
+                               "PasswordAuthentication no\nKbdInteractiveAuthentication no\nLogLevel INFO\n"
+                               "MaxStartups " + std::to_string(m_maxStartups) +
+                               "\nPermitRootLogin prohibit-password\n"
+                               // sshd runs the forced command through the user's shell, and bash
+                               // reads ~/.bashrc when started by sshd at shell level 1. Whatever the
+                               // account's .bashrc runs (version managers that take a lock, prompts
+                               // that wait) would delay the device's prompt; at level 2 it is not read.
+                               "SetEnv SHLVL=1\n";
     // Copied to a folder without blanks: sshd splits its forced command at them.
     const std::string samples = std::string(TW_SAMPLES_DIR) + "/sample-project/";
     std::error_code error;
@@ -89,17 +97,28 @@ std::string SshTestServer::Start(const std::vector<EmulatedDevice>& devices)
     std::filesystem::copy_file(samples + "Captured logs/core-r1 session.log", dir + "router.log", error);
     std::filesystem::copy_file(samples + "Captured logs/distribution and nexus session.log", dir + "switches.log",
                                error);
-    const std::string forced = "ForceCommand " + std::string(TW_DEVICE_EMULATOR) + " --map " + dir +
-                               "devices.map --config " + dir + "config --log " + dir + "router.log --log " + dir +
-                               "switches.log\n";
+    const std::vector<std::string> emulator{TW_DEVICE_EMULATOR, "--map", dir + "devices.map", "--config",
+                                            dir + "config", "--log", dir + "router.log", "--log",
+                                            dir + "switches.log"};
+    std::string forced = "ForceCommand";
+    for (const std::string& argument : emulator)
+        forced += " " + argument;
     std::vector<std::string> configs;
-    for (std::size_t i = 0; i < devices.size(); ++i) {
-        const EmulatedDevice& device = devices[i];
+    std::size_t onSshd = 0;
+    for (const EmulatedDevice& device : devices) {
         const int port = UnusedPort();
         m_ports[device.name] = port;
-        if (i % 15 == 0)
-            configs.push_back(common + forced);
-        configs.back() += "ListenAddress 127.0.0.1:" + std::to_string(port) + "\n";
+        if (!device.password.empty()) {
+            m_passwordServers.push_back(std::make_unique<PasswordLoginServer>());
+            const std::string reason =
+                m_passwordServers.back()->Start(port, dir + "host_key", device.user, device.password, emulator);
+            if (!reason.empty())
+                return reason;
+        } else {
+            if (onSshd++ % 15 == 0)
+                configs.push_back(common + forced + "\n");
+            configs.back() += "ListenAddress 127.0.0.1:" + std::to_string(port) + "\n";
+        }
         map += std::to_string(port) + " " + device.name + " " + device.platform + " " + device.modes + " " +
                (device.source.empty() ? device.name : device.source) + "\n";
     }
@@ -114,7 +133,9 @@ std::string SshTestServer::Start(const std::vector<EmulatedDevice>& devices)
             if (!std::freopen(log.c_str(), "a", stderr))
                 ::_exit(127);
             const std::string configPath = dir + name;
-            ::execl(kSshd, kSshd, "-D", "-e", "-f", configPath.c_str(), static_cast<char*>(nullptr));
+            // -E: sshd's own messages go to the log file; with -e a session's
+            // child would write them into the device's output.
+            ::execl(kSshd, kSshd, "-D", "-E", log.c_str(), "-f", configPath.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
         if (pid < 0)
@@ -141,6 +162,7 @@ std::string SshTestServer::Start(const std::vector<EmulatedDevice>& devices)
 
 void SshTestServer::Stop()
 {
+    m_passwordServers.clear();
     for (const int pid : m_pids) {
         if (pid <= 0)
             continue;

@@ -6,6 +6,8 @@
 // tests then skip.
 #include "TempDir.h"
 
+#include <memory>
+
 #include <map>
 #include <utility>
 #include <string>
@@ -13,11 +15,15 @@
 
 namespace twtest {
 
+class PasswordLoginServer;
+
 struct EmulatedDevice {
     std::string name;
     std::string platform = "IOS";   // as the emulator's map spells it
     std::string modes = "normal";   // the emulator's modes, comma separated
     std::string source;             // whose captured outputs it answers with; empty: its own
+    // Set: the device takes this user and password only, and no key.
+    std::string user, password;
 };
 
 class SshTestServer {
@@ -27,6 +33,9 @@ public:
     SshTestServer(const SshTestServer&) = delete;
     SshTestServer& operator=(const SshTestServer&) = delete;
 
+    // How many logins may be under way at once before sshd turns new
+    // connections away (sshd's MaxStartups); before Start.
+    void SetMaxStartups(int count) { m_maxStartups = count; }
     // Empty when the server accepts connections on every device's port.
     std::string Start(const std::vector<EmulatedDevice>& devices);
     void Stop();
@@ -47,8 +56,10 @@ public:
 private:
     TempDir m_dir;
     std::map<std::string, int> m_ports;
+    int m_maxStartups = 200;
     // sshd listens on 16 sockets at most: one server per group of devices.
     std::vector<int> m_pids;
+    std::vector<std::unique_ptr<PasswordLoginServer>> m_passwordServers;
 };
 
 } // namespace twtest

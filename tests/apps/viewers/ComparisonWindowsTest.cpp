@@ -94,21 +94,6 @@ TEST_F(ComparisonWindows, ReportRowsOpenTheDiffViewerAndExport)
     EXPECT_FALSE(window->Export());
 }
 
-TEST_F(ComparisonWindows, AVanishedDataFolderIsSaidAndOpensNothing)
-{
-    const std::string gone = Project() + "DataFolders/Gone/";
-    m_prompter.ExpectMessage("The folder " + Project() + "DataFolders/Gone cannot be found: it was deleted, moved "
-                             "or renamed.",
-                             platform::BoxAnswer::Ok);
-    const int windows = WindowCount();
-    EXPECT_FALSE(workstation::ShowDataFolderComparison(m_window->MdiArea(), Audit(), gone));
-    m_prompter.ExpectMessage("The folder " + Project() + "DataFolders/Gone cannot be found: it was deleted, moved "
-                             "or renamed.",
-                             platform::BoxAnswer::Ok);
-    EXPECT_FALSE(workstation::ShowConfigRouteComparison(m_window->MdiArea(), {"core-r1"}, gone, Audit()));
-    EXPECT_EQ(WindowCount(), windows);
-}
-
 TEST_F(ComparisonWindows, ManyDevicesGetAVerdictPerKind)
 {
     Write("Config/core-r1.config", "hostname core-r1\r\n");
@@ -139,7 +124,7 @@ TEST_F(ComparisonWindows, ManyDevicesGetAVerdictPerKind)
     EXPECT_FALSE(window->OpenCell(both.index(1, 1)));
 }
 
-TEST_F(ComparisonWindows, SameDataSaysSoAndAFailedExportIsSaid)
+TEST_F(ComparisonWindows, SameDataSaysSoAndAFailedExportOrAVanishedDataFolderIsSaid)
 {
     workstation::CDataFolderReportWindow* window =
         workstation::ShowDataFolderComparison(m_window->MdiArea(), Audit(), Audit());
@@ -154,4 +139,14 @@ TEST_F(ComparisonWindows, SameDataSaysSoAndAFailedExportIsSaid)
                              platform::BoxAnswer::Ok);
     EXPECT_FALSE(window->Export());
     EXPECT_FALSE(m_tmp.Exists("no such folder"));
+
+    // A DataFolder gone after it was chosen is said, and opens nothing.
+    const std::string gone = Project() + "DataFolders/Gone/";
+    const std::string said = "The folder " + Project() + "DataFolders/Gone cannot be found: it was deleted, moved or "
+                             "renamed.";
+    m_prompter.ExpectMessage(said, platform::BoxAnswer::Ok).ExpectMessage(said, platform::BoxAnswer::Ok);
+    const int windows = WindowCount();
+    EXPECT_FALSE(workstation::ShowDataFolderComparison(m_window->MdiArea(), Audit(), gone));
+    EXPECT_FALSE(workstation::ShowConfigRouteComparison(m_window->MdiArea(), {"core-r1"}, gone, Audit()));
+    EXPECT_EQ(WindowCount(), windows);
 }

@@ -26,8 +26,6 @@
 
 namespace twtest {
 
-using RecordingStarter = RecordingProcessStarter;
-
 class ViewerFixture : public ::testing::Test {
 protected:
     // The project "Campus" with core-r1 (router) and dist-sw1 (switch), the
@@ -80,7 +78,7 @@ protected:
 
     TempDir m_tmp;
     ScriptedPrompter m_prompter;
-    RecordingStarter m_starter;
+    RecordingProcessStarter m_starter;
     std::string m_project;
     std::unique_ptr<workstation::MainWindow> m_window;
 };

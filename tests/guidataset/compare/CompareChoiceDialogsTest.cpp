@@ -1,14 +1,13 @@
 // The table compare dialog and "Compare Configuration and Routing", opened
 // through the DataFolder service and driven through their controls: what they
 // list, what they refuse and say, and what reaches the caller and the host.
-#include "CompareTestProject.h"
+#include "support/CampusProject.h"
 
 #include "guidataset/dataset/GuiDatasetCenterImpl.h"
 #include "guidataset/resources/CompareDatasetDlgIds.h"
 #include "guidataset/resources/CompareMultiDlgIds.h"
 #include "host/devicegui/CDeviceListCtrl.h"
 #include "support/ModalDriver.h"
-#include "support/ScriptedPrompter.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -21,11 +20,10 @@ using testing::ElementsAre;
 using testing::StartsWith;
 using twtest::kAppOkBox;
 using twtest::ModalDriver;
-using twtest::ScriptedPrompter;
 
 namespace {
 
-class TableCompareDialog : public twtest::CompareTestProject {
+class TableCompareDialog : public twtest::CampusProject {
 protected:
     int Open(const std::function<int(QDialog&)>& step, int kind = CTWRTPath::kRouteTable,
              const std::string& openingFile = "", bool allowSame = false)
@@ -80,7 +78,6 @@ TEST_F(TableCompareDialog, OkRefusesInOrderAndNothingReachesTheCallerUntilAccept
     const std::string other = PutTable("Audit", CTWRTPath::kArpTable, "dist-sw1", "monday", "");
     twtest::RecordingDeviceCenter devices;
     devices.answerHost = "dist-sw1";
-    ScriptedPrompter prompter;
     prompter.ExpectMessage("Please select a device first.", BoxAnswer::Ok, kAppOkBox);
     prompter.ExpectMessage("The first DataFolder cannot be same with the second one .", BoxAnswer::Ok, kAppOkBox);
     second = "Audit";
@@ -113,7 +110,6 @@ TEST_F(TableCompareDialog, AnEmptySideIsRefusedAndCancelLeavesTheCallersStrings)
 {
     PutTable("Audit", CTWRTPath::kMacTable, "dist-sw1");
     host = "dist-sw1";
-    ScriptedPrompter prompter;
     prompter.ExpectMessage("The Second DataFolder cannot be empty.", BoxAnswer::Ok, kAppOkBox);
     const int result = Open(
         [&](QDialog& dialog) {
@@ -127,7 +123,7 @@ TEST_F(TableCompareDialog, AnEmptySideIsRefusedAndCancelLeavesTheCallersStrings)
     EXPECT_EQ(second, "Field Lab");
 }
 
-class ConfigRouteDialog : public twtest::CompareTestProject {
+class ConfigRouteDialog : public twtest::CampusProject {
 protected:
     int Open(const std::function<int(QDialog&)>& step)
     {
@@ -189,7 +185,6 @@ TEST_F(ConfigRouteDialog, CompareRefusesInOrderWithTheWrittenMessages)
     choices = 2;
     twtest::RecordingDeviceCenter deviceCenter;
     deviceCenter.answerDevices = {{"core-r2", TW_DEVICE_ROUTER}, {"core-r1", TW_DEVICE_ROUTER}};
-    ScriptedPrompter prompter;
     prompter.ExpectMessage("Please add devices to compare", BoxAnswer::Ok, kAppOkBox);
     prompter.ExpectMessage("If you want to compare route table, please don\u2019t select the special DataFolder "
                            "'*Baseline Config' to compare.",
@@ -223,7 +218,6 @@ TEST_F(ConfigRouteDialog, RetrieveHandsTheListedDevicesToLiveAccessUnlessBusyOrT
     first = DataFolder("Audit");
     devices = {"dist-sw1", "core-r1", "core-r2"};
     twtest::RecordingLiveAccess live;
-    ScriptedPrompter prompter;
     prompter.ExpectMessage("Cannot retrieve live data to  the special DataFolder '*Baseline Config'.", BoxAnswer::Ok,
                            kAppOkBox);
     prompter.ExpectMessage("The system is retrieving the live data. Please wait...", BoxAnswer::Ok, kAppOkBox);

@@ -1,7 +1,7 @@
 // The current-versus-baseline pickers and the selection dialogs that other
 // modules open before they compare: remembered choices in the record file,
 // refusals and messages, and what reaches the caller and the host.
-#include "CompareTestProject.h"
+#include "support/CampusProject.h"
 
 #include "guidataset/dataset/GuiDatasetCenterImpl.h"
 #include "guidataset/resources/DlgSelect2DatasetIds.h"
@@ -14,7 +14,6 @@
 #include "host/util/CFileName.h"
 #include "host/util/MessageDispatcher.h"
 #include "support/ModalDriver.h"
-#include "support/ScriptedPrompter.h"
 
 #include <QAbstractButton>
 #include <QTreeWidget>
@@ -28,11 +27,10 @@ using testing::ElementsAre;
 using twtest::kAppOkBox;
 using twtest::kNoticeBox;
 using twtest::ModalDriver;
-using twtest::ScriptedPrompter;
 
 namespace {
 
-class CurrentVersusBaseline : public twtest::CompareTestProject {
+class CurrentVersusBaseline : public twtest::CampusProject {
 protected:
     CurrentVersusBaseline() : compare(GuiDatasetCenterImpl::Instance()->GetTwoCompareDatasetsPtr())
     {
@@ -65,7 +63,6 @@ TEST_F(CurrentVersusBaseline, TheCurrentChoiceIsRememberedEvenWhenTheBaselineFai
     current.SetCurSel(current.FindDataSet("Audit"));
     baseline.SetCurSel(baseline.FindDataSet("Field Lab"));
     std::filesystem::remove_all(DataFolder("Field Lab"));
-    ScriptedPrompter prompter;
     prompter.ExpectMessage("Please select baseline DataFolder.", BoxAnswer::Ok, kNoticeBox);
     EXPECT_FALSE(compare->GetTwoDatasetPaths(&current, currentPath, &baseline, baselinePath, false));
     EXPECT_EQ(Recorded("DiffCurrent"), "Audit");
@@ -87,7 +84,6 @@ TEST_F(CurrentVersusBaseline, TheSameDataFolderTwiceIsRefusedUnlessAllowed)
     Init();
     current.SetCurSel(current.FindDataSet("Audit"));
     baseline.SetCurSel(baseline.FindDataSet("audit"));
-    ScriptedPrompter prompter;
     prompter.ExpectMessage("The Current DataFolder cannot be same as the baseline DataFolder.", BoxAnswer::Ok,
                            kNoticeBox);
     EXPECT_FALSE(compare->GetTwoDatasetPaths(&current, currentPath, &baseline, baselinePath, false));
@@ -110,13 +106,12 @@ TEST_F(CurrentVersusBaseline, UseCurrentFixesTheCurrentPickerToTheCurrentDataFol
     EXPECT_TRUE(baseline.isEnabled());
 }
 
-class SelectionDialogs : public twtest::CompareTestProject {};
+class SelectionDialogs : public twtest::CampusProject {};
 
 TEST_F(SelectionDialogs, TwoDataFoldersTheWorkspaceEntryAndTheSameFolderRule)
 {
     std::string first = DataFolder("Audit");
     std::string second = "*";
-    ScriptedPrompter prompter;
     prompter.ExpectMessage("The first DataFolder cannot be same with the second one .", BoxAnswer::Ok, kAppOkBox);
     ModalDriver driver;
     driver.Expect([&](QDialog& dialog) {
@@ -167,7 +162,6 @@ TEST_F(SelectionDialogs, ShowCommandsAreListedOnceAndAppendedToTheCallersList)
                            CFileName::ToShowCommandResultFileName("core-r1", command, time, "txt"),
                        "output\r\n");
     std::vector<std::string> chosen{"show clock"};
-    ScriptedPrompter prompter;
     prompter.ExpectMessage("Please select select commands.", BoxAnswer::Ok, kAppOkBox);
     prompter.ExpectMessage("No show commands in data folder.", BoxAnswer::Ok, kAppOkBox);
     ModalDriver driver;
@@ -207,7 +201,6 @@ TEST_F(SelectionDialogs, TwoConfigurationsOfADeviceGoToTheHostAsMessage1088)
                         reinterpret_cast<const char*>(lparam)};
             return 1L;
         });
-    ScriptedPrompter prompter;
     prompter.ExpectMessage("Please select a configuration file.", BoxAnswer::Ok, kAppOkBox);
     prompter.ExpectMessage("Please select two configuration files.", BoxAnswer::Ok, kAppOkBox);
     prompter.ExpectMessage("Please select two different configuration files.", BoxAnswer::Ok, kAppOkBox);

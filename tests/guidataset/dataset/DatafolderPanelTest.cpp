@@ -14,14 +14,14 @@
 #include "guidataset/resources/DatafolderPanelIds.h"
 #include "guidataset/resources/DovrelDataSetNewIds.h"
 #include "guidataset/resources/DovrelDataSetSaveAsIds.h"
-#include "host/adaptor/GuiCenter.h"
 #include "host/util/EventDispatcher.h"
-#include "host/util/EventSubscriber.h"
 #include "host/util/TWDataSet.h"
 #include "platform/qt/CMultiDocTemplate.h"
 #include "platform/qt/ControlId.h"
 #include "support/CancelAtStep.h"
+#include "support/DataFolderEventRecorder.h"
 #include "support/ModalDriver.h"
+#include "support/RecordingGuiCenter.h"
 #include "support/RecordingProcessStarter.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -47,29 +47,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class RecordingEvents : public EventSubscriber {
-public:
-    RecordingEvents() { EventDispatcher::Instance().Register(kEventDataFolder, this); }
-    ~RecordingEvents() override { EventDispatcher::Instance().UnRegister(this); }
-    void DoAfter(int, int action, void*, void* second) override
-    {
-        events.emplace_back(action, second ? static_cast<const char*>(second) : "");
-    }
-    std::vector<std::pair<int, std::string>> events;
-};
-
-class RecordingGui : public GuiCenter {
-public:
-    void OnCurrentDataSetChanged(const std::string& path, const std::vector<int>& kinds, bool, int) override
-    {
-        paths.push_back(path);
-        lastKinds = kinds;
-    }
-    bool IsRestrictedMode() override { return false; }
-    std::vector<std::string> paths;
-    std::vector<int> lastKinds;
-};
-
 // A project with "Audit" (current), "Baseline" (locked), the system DataFolder
 // and a linked outside folder "Lab", shown in the service's panel.
 class DatafolderPanel : public testing::Test {
@@ -78,7 +55,6 @@ protected:
     {
         TwGuidatasetAttach();
         service = GuiDatasetCenterImpl::Instance();
-        previousGui = GuiCenter::Install(&gui);
         service->InitBarComboBox(&bar);
         project = temp / "campus/";
         ASSERT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
@@ -108,7 +84,6 @@ protected:
         delete service->GetPanel();
         CBaseline::Close();
         service->InitBarComboBox(nullptr);
-        GuiCenter::Install(previousGui);
         GuiDatasetCenter::ResetFactory();
     }
 
@@ -161,8 +136,7 @@ protected:
 
     twtest::TempDir temp;
     ScriptedPrompter prompter;
-    RecordingGui gui;
-    GuiCenter* previousGui = nullptr;
+    twtest::RecordingGuiCenter gui;
     CXTPDataSetComboBox bar;
     QMdiArea area;
     std::string project;
@@ -248,7 +222,7 @@ TEST_F(DatafolderPanel, LockAndUnlockWriteTheDescriptorAndSwapTheIcon)
 
 TEST_F(DatafolderPanel, RenameRefusesBadNamesAndRenamesTheFolderEverywhere)
 {
-    RecordingEvents events;
+    twtest::DataFolderEventRecorder events;
     prompter.ExpectMessage("The new name cannot be empty.", BoxAnswer::Ok)
         .ExpectMessage("The DataFolder name is invalid.", BoxAnswer::Ok, twtest::kNoticeBox)
         .ExpectMessage("The DataFolder name is invalid.", BoxAnswer::Ok)

@@ -9,15 +9,15 @@
 #include "guidataset/dataset/core/DatasetLockFlag.h"
 #include "guidataset/resources/DovrelDataSetNewIds.h"
 #include "host/adaptor/DatafolderDataDisplayContent.h"
-#include "host/adaptor/GuiCenter.h"
 #include "host/adaptor/GuiLiveAccessCenter.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/CConf.h"
 #include "host/util/CGlobalSet.h"
 #include "host/util/EventDispatcher.h"
-#include "host/util/EventSubscriber.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
+#include "support/DataFolderEventRecorder.h"
+#include "support/RecordingGuiCenter.h"
 #include "support/RecordingLiveAccess.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
@@ -41,46 +41,6 @@ using twtest::ScriptedPrompter;
 
 namespace {
 
-// Hears DataFolder events after the service (it registers later) and may veto deletions.
-class RecordingSubscriber : public EventSubscriber {
-public:
-    RecordingSubscriber() { EventDispatcher::Instance().Register(kEventDataFolder, this); }
-    ~RecordingSubscriber() override { EventDispatcher::Instance().UnRegister(this); }
-
-    int IsDoable(int, int action, void*, void*) override
-    {
-        return action == kActionDataFolderDeleted && vetoDelete ? 0 : 1;
-    }
-    void DoAfter(int, int action, void*, void* second) override
-    {
-        events.emplace_back(action, second ? static_cast<const char*>(second) : "");
-    }
-    int Count(int action) const
-    {
-        int n = 0;
-        for (const auto& e : events)
-            n += e.first == action;
-        return n;
-    }
-
-    bool vetoDelete = false;
-    std::vector<std::pair<int, std::string>> events;
-};
-
-class RecordingGuiCenter : public GuiCenter {
-public:
-    void OnCurrentDataSetChanged(const std::string& path, const std::vector<int>& kinds, bool,
-                                 int) override
-    {
-        paths.push_back(path);
-        lastKinds = kinds;
-    }
-    bool IsRestrictedMode() override { return false; }
-
-    std::vector<std::string> paths;
-    std::vector<int> lastKinds;
-};
-
 using twtest::RecordingLiveAccess;
 
 const ScriptedPrompter::MessageCheck kAppBox{BoxKind::Application, std::nullopt,
@@ -92,21 +52,20 @@ protected:
     {
         TwGuidatasetAttach();
         service = GuiDatasetCenterImpl::Instance();
-        previousGui = GuiCenter::Install(&gui);
         service->InitBarComboBox(&bar);
         ASSERT_TRUE(CBaseline::Open(temp / "project", true));
         network = CBaseline::Instance();
         fileSystem = network->GetFileSystem();
         CNetworkBase* given = nullptr;
         service->InitDataset(dialogPicker, nullptr, &given, false, false);
-        events = std::make_unique<RecordingSubscriber>();
+        // Registered after the service, so it hears each event once the service has.
+        events = std::make_unique<twtest::DataFolderEventRecorder>();
     }
     void TearDown() override
     {
         events.reset();
         CBaseline::Close();
         service->InitBarComboBox(nullptr);
-        GuiCenter::Install(previousGui);
         GuiDatasetCenter::ResetFactory();
     }
 
@@ -123,11 +82,10 @@ protected:
 
     twtest::TempDir temp;
     ScriptedPrompter prompter;
-    RecordingGuiCenter gui;
-    GuiCenter* previousGui = nullptr;
+    twtest::RecordingGuiCenter gui;
     CXTPDataSetComboBox bar;
     CDatasetComboBox dialogPicker;
-    std::unique_ptr<RecordingSubscriber> events;
+    std::unique_ptr<twtest::DataFolderEventRecorder> events;
     GuiDatasetCenterImpl* service = nullptr;
     CNetworkBase* network = nullptr;
     TWFileSystem* fileSystem = nullptr;

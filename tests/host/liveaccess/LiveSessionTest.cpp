@@ -7,8 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -58,6 +66,40 @@ protected:
 
     SshTestServer m_server;
     std::vector<std::string> m_asked;
+};
+
+// A client that has connected and not logged in: it holds one of the logins
+// that sshd lets be under way at once. Connected once sshd has greeted it.
+class PendingLogin {
+public:
+    explicit PendingLogin(int port)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+            sockaddr_in address {};
+            address.sin_family = AF_INET;
+            address.sin_port = htons(static_cast<uint16_t>(port));
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            char greeting[4] = {};
+            if (::connect(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                ::recv(m_fd, greeting, sizeof greeting, MSG_WAITALL) == 4 && std::string(greeting, 4) == "SSH-")
+                return;
+            Release();
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+    ~PendingLogin() { Release(); }
+    bool Connected() const { return m_fd >= 0; }
+    void Release()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+
+private:
+    int m_fd = -1;
 };
 
 std::string Lines(const std::string& text, int count)
@@ -159,6 +201,39 @@ TEST_F(LiveSessionTest, AWrongKeyOrAMissingServerEndsWithAClearReason)
     outcome = RunOne(nowhere, Options());
     EXPECT_EQ(outcome.error.rfind("Cannot connect to 127.0.0.1 port " + std::to_string(nowhere.access.port), 0), 0u)
         << outcome.error;
+}
+
+TEST_F(LiveSessionTest, ALoginTurnedAwayIsTriedOnceMoreAndThenExplained)
+{
+    // sshd, as a device with few login lines, takes one login at a time.
+    m_server.SetMaxStartups(1);
+    StartServer({{"core-r1", "IOS", "normal", ""}});
+    if (IsSkipped())
+        return;
+    std::ofstream(m_server.KnownHostsFile()) << m_server.KnownHostsLine("core-r1");
+    const CollectJob job = Job("core-r1", CliPlatform::Ios, {"show arp"});
+    std::vector<std::string> states;
+    const auto progress = [&states](const std::string&, const std::string& state) { states.push_back(state); };
+
+    // The other login ends before the second try: this one gets in.
+    PendingLogin other(m_server.Port("core-r1"));
+    ASSERT_TRUE(other.Connected());
+    CLiveCollector collector(Options());
+    DeviceOutcome outcome = collector.RunOne(job, [&](const std::string& device, const std::string& state) {
+        progress(device, state);
+        if (state == "Connecting again")
+            other.Release();
+    }, nullptr);
+    EXPECT_TRUE(outcome.AllSucceeded()) << outcome.Summary();
+    EXPECT_NE(std::find(states.begin(), states.end(), "Connecting again"), states.end());
+
+    // It stays: the second try fails too, and the message says what was tried.
+    PendingLogin stays(m_server.Port("core-r1"));
+    ASSERT_TRUE(stays.Connected());
+    outcome = collector.RunOne(job, progress, nullptr);
+    EXPECT_EQ(outcome.error.rfind("Cannot connect to 127.0.0.1 port " + std::to_string(job.access.port), 0), 0u)
+        << outcome.error;
+    EXPECT_NE(outcome.error.find(". A second try 2 s later was turned away too"), std::string::npos) << outcome.error;
 }
 
 TEST_F(LiveSessionTest, SilentDroppingAndRefusingDevicesFailOnlyWhatTheySpoilt)

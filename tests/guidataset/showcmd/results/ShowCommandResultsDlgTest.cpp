@@ -7,19 +7,14 @@
 #include "guidataset/resources/ShowCommandResultsDlgIds.h"
 #include "guidataset/showcmd/CShowCommandResultsDlg.h"
 #include "guidataset/showcmd/core/ShowCommandResultFile.h"
-#include "host/adaptor/GuiCenter.h"
 #include "host/adaptor/GuiLiveAccessCenter.h"
-#include "host/baseline/CBaseline.h"
 #include "host/guiutil/CInputMessageDlg.h"
 #include "host/guiutil/CSerialEdit.h"
 #include "host/util/CFileName.h"
-#include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
+#include "support/CampusProject.h"
 #include "support/ModalDriver.h"
-#include "support/RecordingLiveAccess.h"
-#include "support/ScopedProfile.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
+#include "support/RecordingGuiCenter.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -54,29 +49,13 @@ const std::string kSeparator(kShowCommandNoteSeparator);
 
 using twtest::RecordingLiveAccess;
 
-class RestrictedGui : public GuiCenter {
-public:
-    RestrictedGui() : m_previous(GuiCenter::Install(this)) {}
-    ~RestrictedGui() override { GuiCenter::Install(m_previous); }
-    void OnCurrentDataSetChanged(const std::string&, const std::vector<int>&, bool, int) override {}
-    bool IsRestrictedMode() override { return true; }
-
-private:
-    GuiCenter* m_previous;
-};
-
-// The project "campus": DataFolder "Audit" with three executions of a route
+// The campus project's DataFolder "Audit" with three executions of a route
 // command and one of a version command on core-r1, one result of dist-sw1,
-// and names that are no results; "Empty" has no ShowCommand folder.
-class ResultsBrowser : public testing::Test {
+// and names that are no results; "Field Lab" has no ShowCommand folder.
+class ResultsBrowser : public twtest::CampusProject {
 protected:
-    ResultsBrowser() : profile(temp / "profile.ini")
+    ResultsBrowser()
     {
-        project = temp / "campus/";
-        EXPECT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
-        EXPECT_TRUE(temp.WriteFile("campus/Devices.ini", "[core-r1]\r\nType=router\r\nSubType=ios\r\n"
-                                                         "[dist-sw1]\r\nType=switch\r\nSubType=ios\r\n"));
-        EXPECT_TRUE(temp.MakeDir("campus/DataFolders/Empty"));
         Put("core-r1", kRoute, kT1, "route one\r\nline two\r\n");
         Put("core-r1", kVersion, kT1, "IOS 15\r\n");
         Put("core-r1", kRoute, kT2, "route two\r\n" + kSeparator + "checked by NOC");
@@ -84,15 +63,10 @@ protected:
         Put("dist-sw1", "show mac address-table", kT1, "mac\r\n");
         EXPECT_TRUE(temp.WriteFile("campus/DataFolders/Audit/ShowCommand/readme.txt", "not a result"));
         EXPECT_TRUE(temp.WriteFile("campus/DataFolders/Audit/ShowCommand/half$name.txt", "not a result"));
-        EXPECT_TRUE(CBaseline::Open(project));
         dialog = new CShowCommandResultsDlg(&slot);
         slot = dialog;
     }
-    ~ResultsBrowser() override
-    {
-        delete slot;
-        CBaseline::Close();
-    }
+    ~ResultsBrowser() override { delete slot; }
 
     std::string Folder() const { return project + "DataFolders/Audit/ShowCommand/"; }
     std::string Path(const std::string& device, const std::string& command, const std::string& time) const
@@ -120,13 +94,7 @@ protected:
             rows.push_back(model->index(row, 0).data().toString().toStdString());
         return rows;
     }
-    std::vector<std::string> Times() const
-    {
-        std::vector<std::string> times;
-        for (int i = 0; i < Get<QComboBox>(kIdcResultsTimeList)->count(); ++i)
-            times.push_back(Get<QComboBox>(kIdcResultsTimeList)->itemText(i).toStdString());
-        return times;
-    }
+    std::vector<std::string> Times() const { return Items(*dialog, kIdcResultsTimeList); }
     void ChooseRow(int id, int row) const
     {
         auto* view = Get<QAbstractItemView>(id);
@@ -138,9 +106,6 @@ protected:
     std::string Status() const { return Get<QLabel>(kIdcResultsStatus)->text().toStdString(); }
     bool Enabled(int id) const { return Get<QWidget>(id)->isEnabled(); }
 
-    twtest::TempDir temp;
-    twtest::ScopedProfile profile;
-    std::string project;
     QWidget* slot = nullptr;
     CShowCommandResultsDlg* dialog = nullptr;
 };
@@ -171,6 +136,9 @@ TEST_F(ResultsBrowser, ListsDevicesCommandsAndExecutionsAndStepsBetweenThem)
     }
     EXPECT_TRUE(Enabled(kIdcResultsPrevious));
     EXPECT_FALSE(Enabled(kIdcResultsNext));
+    Get<QToolButton>(kIdcResultsPrevious)->click();
+    EXPECT_EQ(dialog->CurrentFile(), Path("core-r1", kRoute, Times()[1]));
+    EXPECT_EQ(Note()->toPlainText().toStdString(), Times()[1] == kT2 ? "checked by NOC" : "");
 
     // One execution only: no step either way.
     ChooseRow(kIdcResultsCommandList, routeFirst ? 1 : 0);
@@ -198,7 +166,7 @@ TEST_F(ResultsBrowser, EachEntryPointOpensWhereItSays)
     EXPECT_FALSE(Enabled(kIdcResultsDataFolderPicker));
 
     // A DataFolder without show-command results says so.
-    dialog->OpenDataFolder("Empty", "");
+    dialog->OpenDataFolder("Field Lab", "");
     EXPECT_TRUE(Rows(kIdcResultsDeviceList).empty());
     EXPECT_EQ(Status(), "This DataFolder holds no show-command results.");
     EXPECT_FALSE(Enabled(kIdcResultsCompare));
@@ -250,7 +218,6 @@ TEST_F(ResultsBrowser, LeavingAChangedResultAsksAndNoLeavesTheFileAsItWas)
     dialog->OpenResultFile(Path("core-r1", kRoute, kT3));
     const int shown = Get<QComboBox>(kIdcResultsTimeList)->currentIndex();
     const std::string before = twtest::ReadBytes(Path("core-r1", kRoute, kT3));
-    ScriptedPrompter prompter;
     ScriptedPrompter::MessageCheck warning;
     warning.icon = platform::BoxIcon::Exclamation;
     warning.buttons = platform::BoxButtons::YesNo;
@@ -284,7 +251,6 @@ TEST_F(ResultsBrowser, NotesThatTheFileCannotHoldAreRefusedAndNothingIsLost)
     EXPECT_EQ(Note()->toPlainText().size(), 2048);
 
     // The separator's line in a note is refused, and the user stays on the result.
-    ScriptedPrompter prompter;
     const std::string refusal = "The note holds the line \"-- 0x#0x$0xa0xb0x$0x# --\", which the result file uses "
                                 "to mark where the note begins. Change that line, then save again; nothing was saved.";
     Note()->setPlainText("before\n-- 0x#0x$0xa0xb0x$0x# --\nafter");
@@ -355,7 +321,8 @@ TEST_F(ResultsBrowser, ReExecuteListsOnlyAResultThatTheLiveAccessWrote)
     EXPECT_EQ(Text()->GetPlainTextContent(), "IOS 17\n");
     EXPECT_TRUE(Enabled(kIdcResultsPrevious));
 
-    RestrictedGui restricted;
+    twtest::RecordingGuiCenter gui;
+    gui.restricted = true;
     QTest::qWait(650);
     Get<QToolButton>(kIdcResultsReExecute)->click();
     EXPECT_EQ(live.calls.size(), 2u);
@@ -435,7 +402,6 @@ TEST_F(ResultsBrowser, CompareAndExportReachTheirDialogAndFiles)
     Get<QPushButton>(kIdcResultsCompare)->click();
     EXPECT_EQ(driver.PendingCount(), 0u);
 
-    ScriptedPrompter prompter;
     prompter.ExpectFolder(temp / "out");
     ASSERT_TRUE(temp.MakeDir("out"));
     Get<QPushButton>(kIdcResultsExport)->click();

@@ -1,10 +1,8 @@
 #pragma once
-// The project "campus" for the compare dialog tests: DataFolders "Audit" and
-// "Field Lab", the routers core-r1 and core-r2 and the switch dist-sw1 in its
-// inventory, opened as the baseline; and host services that record what the
-// dialogs asked of them.
+// The project "campus" for dialog tests: DataFolders "Audit" and "Field Lab",
+// the routers core-r1 and core-r2 and the switch dist-sw1 in its inventory,
+// opened as the baseline; prompts are scripted.
 #include "guidataset/dataset/CDatasetComboBox.h"
-#include "host/adaptor/GuiDeviceCenter.h"
 #include "host/adaptor/GuiLiveAccessCenter.h"
 #include "host/baseline/CBaseline.h"
 #include "host/netmodel/GlobalNetworkInfo.h"
@@ -12,8 +10,10 @@
 #include "host/util/CTWRTPath.h"
 #include "host/util/TWFileSystem.h"
 #include "platform/qt/ControlId.h"
+#include "support/RecordingDeviceCenter.h"
 #include "support/RecordingLiveAccess.h"
 #include "support/ScopedProfile.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 #include <QComboBox>
@@ -21,15 +21,14 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
 namespace twtest {
 
-class CompareTestProject : public testing::Test {
+class CampusProject : public testing::Test {
 protected:
-    CompareTestProject() : profile(temp / "profile.ini")
+    CampusProject() : profile(temp / "profile.ini")
     {
         project = temp / "campus/";
         EXPECT_TRUE(TWFileSystem::CreateProject(project, "Campus"));
@@ -44,7 +43,7 @@ protected:
             inventory->AddDevice("dist-sw1", TW_DEVICE_SWITCH);
         }
     }
-    ~CompareTestProject() override { CBaseline::Close(); }
+    ~CampusProject() override { CBaseline::Close(); }
 
     std::string DataFolder(const std::string& name) const { return project + "DataFolders/" + name + "/"; }
     // Writes a table of host into the DataFolder and returns its path.
@@ -90,43 +89,9 @@ protected:
 
     TempDir temp;
     ScopedProfile profile;
+    // Every prompt a test expects is scripted; any other fails it.
+    ScriptedPrompter prompter;
     std::string project;
 };
-
-// Device choosers that answer as scripted and remember what they were asked.
-class RecordingDeviceCenter final : public GuiDeviceCenter {
-public:
-    RecordingDeviceCenter() { m_previous = Install(this); }
-    ~RecordingDeviceCenter() override { Install(m_previous); }
-
-    void DeviceGroup(const std::vector<DeviceEntry>&, bool) override {}
-    bool SelectDevice(QWidget*, std::string& hostName, int&, int filter, int) override
-    {
-        filters.push_back(filter);
-        if (answerHost.empty())
-            return false;
-        hostName = answerHost;
-        return true;
-    }
-    bool SelectDevices(QWidget*, const std::set<std::string>& current, std::vector<DeviceEntry>& chosen,
-                       int action, int) override
-    {
-        offered = current;
-        actions.push_back(action);
-        chosen = answerDevices;
-        return confirm;
-    }
-
-    std::string answerHost;
-    std::vector<DeviceEntry> answerDevices;
-    bool confirm = true;
-    std::vector<int> filters;
-    std::vector<int> actions;
-    std::set<std::string> offered;
-
-private:
-    GuiDeviceCenter* m_previous = nullptr;
-};
-
 
 } // namespace twtest
