@@ -5,9 +5,9 @@
 #include "bench/support/BenchFolder.h"
 #include "bench/support/FindFilesBaseline.h"
 #include "bench/support/RunTimeReporter.h"
+#include "bench/support/SurveyDataFolders.h"
 #include "guidataset/dataset/CDatafolderPanelDlg.h"
 #include "guidataset/dataset/CDatasetTreeCtrl.h"
-#include "guidataset/dataset/core/DatasetLockFlag.h"
 #include "host/baseline/CBaseline.h"
 #include "host/util/TWFileSystem.h"
 
@@ -16,7 +16,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -29,12 +28,7 @@ public:
     {
         if (!TWFileSystem::CreateProject(ProjectPath(), "Bench"))
             std::abort();
-        for (int i = 0; i < kDataFolderCount; ++i) {
-            const std::string folder = ProjectPath() + "DataFolders/Survey " + std::to_string(i);
-            std::filesystem::create_directories(folder + "/LiveConfig");
-            if (i % 2 == 0)
-                SetDatasetLockFlag(folder, 1);
-        }
+        MakeSurveyDataFolders(ProjectPath(), kDataFolderCount);
     }
     std::string ProjectPath() const { return Path() + "/project/"; }
 };

@@ -5,6 +5,7 @@
 #include "guidataset/dataset/CDatasetTreeCtrl.h"
 #include "guidataset/dataset/CPanelIcons.h"
 #include "guidataset/dataset/DataSetItemFill.h"
+#include "guidataset/dataset/GuiDatasetCenterImpl.h"
 #include "guidataset/dataset/core/DataFolderName.h"
 #include "guidataset/dataset/core/DatasetLockFlag.h"
 #include "guidataset/dialogs/ExportDataFolder.h"
@@ -26,7 +27,6 @@
 #include <QTreeWidget>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -236,15 +236,15 @@ void CDatafolderTreeAdapter::Describe(const std::string& path)
 
 void CDatafolderTreeAdapter::SetLock(QTreeWidgetItem* item, const std::string& path, bool locked)
 {
-    // The flag lives in the DataFolder's descriptor: a folder that cannot be
-    // written would keep its old state on the next start.
-    if (::access(path.c_str(), W_OK) != 0) {
+    // The flag lives in the DataFolder's descriptor: one that cannot be written
+    // would bring the old state back on the next start, so the old state stays.
+    if (!SetDatasetLockFlag(path, locked ? 1 : 0)) {
+        ForgetDatasetLockFlag(path);
         platform::MessageBoxTW("The DataFolder \"" + item->text(0).toStdString() +
                                    "\" is read-only: it cannot be " + (locked ? "locked." : "unlocked."),
                                platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, m_tree);
         return;
     }
-    SetDatasetLockFlag(path, locked ? 1 : 0);
     SetItemIcon(item, locked ? kIconLocked : kIconUnlocked);
 }
 
@@ -303,7 +303,11 @@ void CDatafolderTreeAdapter::Delete(const std::string& path)
         }
         platform::ShellFileOp shell(m_tree, "Delete the DataFolder");
         if (!shell.Delete(path)) {
-            platform::AppMessageBox(shell.Error(), platform::BoxButtons::Ok, platform::BoxIcon::Exclamation, m_tree);
+            if (shell.Cancelled())
+                ShowCancelledDelete(path, shell.Error());
+            else
+                platform::AppMessageBox(shell.Error(), platform::BoxButtons::Ok, platform::BoxIcon::Exclamation,
+                                        m_tree);
             return;
         }
         events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
@@ -319,6 +323,25 @@ void CDatafolderTreeAdapter::Delete(const std::string& path)
         return;
     TWDataSet::RemoveExternalDataSet(fileSystem, path);
     events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
+}
+
+std::string CDatafolderTreeAdapter::CancelledDeleteMessage(const std::string& whatIsLeft)
+{
+    return whatIsLeft + " The DataFolder keeps its description and lock.";
+}
+
+void CDatafolderTreeAdapter::ShowCancelledDelete(const std::string& path, const std::string& whatIsLeft)
+{
+    platform::AppMessageBox(CancelledDeleteMessage(whatIsLeft), platform::BoxButtons::Ok,
+                            platform::BoxIcon::Information, m_tree);
+    // What is left is still a DataFolder: the tree and an open browser show what it holds now.
+    const QWidget* browser = GuiDatasetCenterImpl::Instance()->GetBrowserFrame();
+    const QTreeWidgetItem* shown = m_panel->ShownItem();
+    const bool browsed = browser && !browser->isHidden() && shown && DataFolderPathOf(shown) == path;
+    m_panel->Fill(m_network);
+    if (browsed)
+        if (const tagDataSetInfo* record = CDatasetTreeCtrl::ItemRecord(m_panel->FindItemByPath(path)))
+            m_panel->ShowDataFolder(record->fullName, record->briefName);
 }
 
 bool CDatafolderTreeAdapter::CanRename(const QTreeWidgetItem* item) const

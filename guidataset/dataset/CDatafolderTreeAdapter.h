@@ -43,6 +43,10 @@ public:
     // The edited label of item: every check, then the folder rename.
     void EndRename(QTreeWidgetItem* item, const std::string& text);
 
+    // Says what a cancelled delete left of the DataFolder and shows it as it is now.
+    void ShowCancelledDelete(const std::string& path, const std::string& whatIsLeft);
+    static std::string CancelledDeleteMessage(const std::string& whatIsLeft);
+
     bool GetDataFolderPath(const QModelIndex& item, std::string& path) const override;
     QModelIndex CurrentItem() const override;
 

@@ -17,6 +17,7 @@
 #include "guidataset/compare/CSelect2ConfigDlg.h"
 #include "guidataset/compare/CTwoCompareDatasetsImpl.h"
 #include "guidataset/dataset/CDatafolderPanelDlg.h"
+#include "guidataset/dataset/CDatafolderTreeAdapter.h"
 #include "guidataset/dataset/CXTPDataSetComboBox.h"
 #include "guidataset/dataset/ComboBoxTipDataSets.h"
 #include "guidataset/dataset/DatasetEventSubscriber.h"
@@ -379,10 +380,19 @@ int GuiDatasetCenterImpl::DoDeleteDataSet(std::string& path, TWFileSystem* fileS
 
     if (registry && registry->IsCurrentBaseLineDataSet(path)) {
         platform::ShellFileOp shell(owner, "Delete the DataFolder");
-        if (shell.Delete(path))
+        if (shell.Delete(path)) {
             events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
-        else
+        } else if (shell.Cancelled()) {
+            // Still a DataFolder: the lists keep it, the panel shows what it holds now.
+            if (CDatafolderPanelDlg* panel = Panel())
+                panel->Adapter()->ShowCancelledDelete(path, shell.Error());
+            else
+                platform::AppMessageBox(CDatafolderTreeAdapter::CancelledDeleteMessage(shell.Error()),
+                                        platform::BoxButtons::Ok, platform::BoxIcon::Information, owner);
+            return 0;
+        } else {
             platform::AppMessageBox(shell.Error());   // the shell's own report
+        }
         return 1;
     }
     if (!Pathname(path).removeFile(true)) {

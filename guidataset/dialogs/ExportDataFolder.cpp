@@ -10,6 +10,9 @@
 #include "platform/qt/ShellFileOp.h"
 #include "platform/qt/WaitCursor.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 std::string WithoutTrailingSeparator(std::string path)
@@ -38,18 +41,26 @@ bool ExportDataFolder(const std::string& dataFolderPath, QWidget* parent)
     const std::string target = dialog.GetExportPath();
 
     std::string error;
+    bool cancelled = false;
     {
         platform::WaitCursor wait;
+        std::error_code ec;
+        const bool targetExisted = std::filesystem::exists(target, ec);
         error = PrepareDataFolderExportTarget(source, target);
         if (error.empty()) {
             platform::ShellFileOp copy(parent, "Export DataFolder...");
-            if (!copy.Copy(source, target))
+            if (!copy.Copy(source, target)) {
                 error = copy.Error();
+                cancelled = copy.Cancelled();
+            }
         }
+        // The copy took back its files; the folder made for them goes too.
+        if (cancelled && !targetExisted)
+            std::filesystem::remove(target, ec);
     }
     if (!error.empty()) {
-        platform::AppMessageBox(error, platform::BoxButtons::Ok, platform::BoxIcon::Exclamation,
-                                parent);
+        platform::AppMessageBox(error, platform::BoxButtons::Ok,
+                                cancelled ? platform::BoxIcon::Information : platform::BoxIcon::Exclamation, parent);
         return false;
     }
     return true;

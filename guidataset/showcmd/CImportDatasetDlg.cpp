@@ -124,13 +124,15 @@ void CImportDatasetDlg::OnOk()
 bool CImportDatasetDlg::ImportIntoDataFolder(QWidget* owner, const std::string& importFolder,
                                              const std::string& dataFolderPath)
 {
-    platform::WaitCursor wait;
-    std::error_code error;
-    std::filesystem::create_directories(dataFolderPath, error);
     platform::ShellFileOp copy(owner, "Import the DataFolder");
-    if (copy.Copy(importFolder, dataFolderPath))
-        return true;
-    platform::AppMessageBox(copy.Error(), platform::BoxButtons::Ok, platform::BoxIcon::Exclamation,
+    {
+        platform::WaitCursor wait;
+        // Creates the DataFolder's folder when missing, and takes it back with the rest on a cancel.
+        if (copy.Copy(importFolder, dataFolderPath))
+            return true;
+    }
+    platform::AppMessageBox(copy.Error(), platform::BoxButtons::Ok,
+                            copy.Cancelled() ? platform::BoxIcon::Information : platform::BoxIcon::Exclamation,
                             owner);
     return false;
 }

@@ -1,5 +1,7 @@
 #include "host/guiutil/CThreadProgressDlg.h"
 
+#include "platform/core/WorkSteps.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMetaObject>
@@ -11,7 +13,7 @@
 #include <thread>
 
 CThreadProgressDlg::CThreadProgressDlg(QWidget* parent, const std::string& title, int steps)
-    : QDialog(parent), m_steps(steps < 0 ? 0 : steps)
+    : QDialog(parent), m_title(title), m_steps(steps < 0 ? 0 : steps)
 {
     setWindowTitle(QString::fromStdString(title));
     setModal(true);
@@ -78,6 +80,7 @@ void CThreadProgressDlg::Cancel()
 void CThreadProgressDlg::StepIt()
 {
     QMetaObject::invokeMethod(this, &CThreadProgressDlg::OnStep, Qt::QueuedConnection);
+    platform::NotifyWorkStep(m_title, ++m_workerSteps);
 }
 
 void CThreadProgressDlg::OnStep()

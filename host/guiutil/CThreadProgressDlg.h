@@ -54,8 +54,10 @@ private:
     void OnWorkerDone();
     void UpdateText();
 
+    std::string m_title;
     int m_steps = 0;
     int m_pos = 0;
+    std::atomic<std::size_t> m_workerSteps{0};   // StepIt calls, counted on the worker
     QString m_unit;
     std::atomic<bool> m_cancelled{false};
     std::atomic<bool> m_running{false};

@@ -78,4 +78,15 @@ bool TempDir::MakeDir(const std::string& relPath) const
     return fs::is_directory(fs::path(m_path) / relPath, ec);
 }
 
+std::map<std::string, std::string> TreeSnapshot(const std::string& folder)
+{
+    std::map<std::string, std::string> tree;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string rel = it->path().lexically_relative(folder).string();
+        tree[rel] = it->is_directory(ec) ? "<dir>" : ReadBytes(it->path().string());
+    }
+    return tree;
+}
+
 } // namespace twtest

@@ -1,6 +1,7 @@
 #pragma once
 // A temporary folder under /tmp for one test, removed with everything in it
 // when the object goes.
+#include <map>
 #include <string>
 
 namespace twtest {
@@ -32,5 +33,9 @@ private:
 std::string ReadBytes(const std::string& path);
 // Writes bytes as they are, creating folders on the way.
 bool WriteBytes(const std::string& path, const std::string& bytes);
+
+// Everything under folder by path relative to it: a file's bytes, "<dir>" for
+// a folder. Compares a tree before and after an operation in one step.
+std::map<std::string, std::string> TreeSnapshot(const std::string& folder);
 
 } // namespace twtest

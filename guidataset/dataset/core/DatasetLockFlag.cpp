@@ -70,7 +70,7 @@ std::string ReadOnlyQuestion(const std::string& name)
 
 } // namespace
 
-void SetDatasetLockFlag(std::string path, int locked)
+bool SetDatasetLockFlag(std::string path, int locked)
 {
     const std::string descriptor = DatasetDescriptorPath(path);
     // Read and written under the descriptor's lock: a description saved by
@@ -84,9 +84,16 @@ void SetDatasetLockFlag(std::string path, int locked)
     if (!xml.FindElem("IsLocked"))
         xml.AddElem("IsLocked");
     xml.SetElemContent(locked != 0 ? "True" : "False");
-    if (lock.Locked() && xml.Save(descriptor))
+    const bool saved = lock.Locked() && xml.Save(descriptor);
+    if (saved)
         lock.Written();
     g_mapLockFlags()[descriptor] = (locked == 1);
+    return saved;
+}
+
+void ForgetDatasetLockFlag(const std::string& path)
+{
+    g_mapLockFlags().erase(DatasetDescriptorPath(path));
 }
 
 bool ReadDatasetLockFlag(const std::string& path, bool& cancel, bool ask)

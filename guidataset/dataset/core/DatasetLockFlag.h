@@ -8,8 +8,13 @@
 // Writes IsLocked "True" (locked non-zero) or "False" into the descriptor,
 // keeping its other elements; an unreadable descriptor is replaced by one
 // holding only the flag. The cache takes the new flag even when the file
-// can't be saved, so the running program sees the change.
-void SetDatasetLockFlag(std::string path, int locked);
+// can't be saved, so the running program sees the change. Returns whether
+// the descriptor was saved.
+bool SetDatasetLockFlag(std::string path, int locked);
+
+// Drops the cached flag of the DataFolder, so the next question reads the
+// descriptor again (after a change that could not be saved).
+void ForgetDatasetLockFlag(const std::string& path);
 
 // True when the DataFolder is locked. Only the first question for a
 // descriptor path reads the file. When locked and ask is set, the user is

@@ -18,6 +18,7 @@
 #include "host/util/TWDataSet.h"
 #include "platform/qt/CMultiDocTemplate.h"
 #include "platform/qt/ControlId.h"
+#include "support/CancelAtStep.h"
 #include "support/DataFolderEventRecorder.h"
 #include "support/ModalDriver.h"
 #include "support/RecordingGuiCenter.h"
@@ -195,8 +196,20 @@ TEST_F(DatafolderPanel, LockAndUnlockWriteTheDescriptorAndSwapTheIcon)
     ASSERT_TRUE(TWDataSet::GetFileContent(PathOf("Audit/TheDataset.Desc"), descriptor));
     EXPECT_NE(descriptor.find("True"), std::string::npos);
 
-    // A DataFolder made read-only behind the workstation's back keeps its lock
-    // state (root writes into read-only folders: nothing to see there).
+    // A descriptor that nobody, root included, can write (a folder holds its
+    // name): the DataFolder keeps the lock state its file says, and the user hears why.
+    ASSERT_TRUE(temp.MakeDir("campus/DataFolders/Frozen/TheDataset.Desc"));
+    Key(Qt::Key_F5);
+    prompter.ExpectMessage("The DataFolder \"Frozen\" is read-only: it cannot be locked.", BoxAnswer::Ok,
+                           {platform::BoxKind::Captioned, std::nullopt, platform::BoxIcon::Exclamation});
+    menus.Choose(panelcmd::kLock);
+    RightClick("Frozen");
+    EXPECT_EQ(CDatafolderTreeAdapter::ItemIcon(Item("Frozen")), kIconUnlocked);
+    bool cancel = false;
+    EXPECT_FALSE(ReadDatasetLockFlag(PathOf("Frozen"), cancel, false));
+
+    // A DataFolder made read-only behind the workstation's back (root writes
+    // into read-only folders: nothing to see there).
     if (::geteuid() != 0) {
         ASSERT_EQ(::chmod(PathOf("Baseline").c_str(), 0555), 0);
         prompter.ExpectMessage("The DataFolder \"Baseline\" is read-only: it cannot be locked.", BoxAnswer::Ok);
@@ -277,6 +290,42 @@ TEST_F(DatafolderPanel, DeleteAndRemoveGuardTheCurrentAndSystemDataFolders)
     EXPECT_EQ(Item("Old"), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(service->GetBrowserFrame(), nullptr);
+}
+
+TEST_F(DatafolderPanel, ACancelledDeleteKeepsTheDataFolderListedAndOpen)
+{
+    for (const char* kind : {"LiveConfig", "ShowCommand"})
+        for (int i = 0; i < 100; ++i)
+            ASSERT_TRUE(temp.WriteFile("campus/DataFolders/Survey/" + std::string(kind) + "/r" + std::to_string(i) +
+                                           ".txt",
+                                       "x"));
+    SetDatasetLockFlag(PathOf("Survey"), 0);
+    const std::string descriptor = temp.ReadFile("campus/DataFolders/Survey/TheDataset.Desc");
+    ASSERT_FALSE(descriptor.empty());
+    Key(Qt::Key_F5);
+    panel->ShowDataFolder("Survey", "");
+    ASSERT_NE(service->GetBrowserFrame(), nullptr);
+
+    twtest::CancelAtStep cancel("Delete the DataFolder", 40);
+    prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::Yes)
+        .ExpectMessage("The delete was cancelled after 40 of 201 files. \"" + PathOf("Survey") +
+                           "\" is still there with the other 161 files. The DataFolder keeps its description and lock.",
+                       BoxAnswer::Ok, {platform::BoxKind::Application, std::nullopt, platform::BoxIcon::Information});
+    menus.Choose(panelcmd::kDelete);
+    RightClick("Survey");
+    EXPECT_TRUE(cancel.Clicked());
+
+    std::size_t left = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(PathOf("Survey")))
+        left += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(left, 161u);
+    EXPECT_EQ(temp.ReadFile("campus/DataFolders/Survey/TheDataset.Desc"), descriptor);
+    // Still a DataFolder: listed, and open in the browser.
+    ASSERT_NE(Item("Survey"), nullptr);
+    EXPECT_TRUE(Item("Audit")->font(0).bold());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(service->GetBrowserFrame(), nullptr);
+    EXPECT_EQ(service->GetBrowserFrame()->windowTitle().toStdString(), "Survey");
 }
 
 TEST_F(DatafolderPanel, AFolderGoneBehindTheWorkstationsBackLeavesTheList)

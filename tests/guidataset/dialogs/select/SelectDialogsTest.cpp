@@ -16,6 +16,7 @@
 #include "host/util/TWFileSystem.h"
 #include "platform/core/FileTimes.h"
 #include "platform/qt/ControlId.h"
+#include "support/CancelAtStep.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -275,6 +276,26 @@ TEST_F(SelectDialogsTest, ExportChecksItsInputsAndCopiesTheDataFolderIntoAFolder
     ModalDriver::FillText(dialog, kIdcDataSetSaveAsFolder, temp / "out");
     ModalDriver::Click(dialog, kIdcDataSetSaveAsOk);
     EXPECT_EQ(dialog.GetExportPath(), temp / "out/Lab");
+}
+
+TEST_F(SelectDialogsTest, ACancelledExportLeavesNoExportFolderBehind)
+{
+    for (int i = 0; i < 40; ++i)
+        ASSERT_TRUE(temp.WriteFile("project/DataFolders/Alpha/LiveConfig/r" + std::to_string(i) + ".config", "r"));
+    ASSERT_TRUE(temp.MakeDir("out"));
+    driver.Expect([this](QDialog& dialog) {
+        ModalDriver::FillText(dialog, kIdcDataSetSaveAsFolder, temp / "out");
+        ModalDriver::Click(dialog, kIdcDataSetSaveAsOk);
+        return dialog.result();
+    });
+    prompter.ExpectMessage("The copy was cancelled; \"" + temp / "out/Alpha" + "\" is as it was before.",
+                           BoxAnswer::Ok,
+                           {platform::BoxKind::Application, std::nullopt, platform::BoxIcon::Information});
+    twtest::CancelAtStep cancel("Export DataFolder...", 20);
+    EXPECT_FALSE(ExportDataFolder(PathOf("Alpha"), nullptr));
+    EXPECT_TRUE(cancel.Clicked());
+    EXPECT_FALSE(temp.Exists("out/Alpha"));
+    EXPECT_EQ(twtest::TreeSnapshot(PathOf("Alpha")).size(), 41u);
 }
 
 TEST_F(SelectDialogsTest, ExportToATargetThatCannotBeCreatedIsReportedAndTouchesNothing)

@@ -9,6 +9,7 @@
 #include "host/util/CGlobalSet.h"
 #include "host/util/TWFileSystem.h"
 #include "platform/core/FindFiles.h"
+#include "support/CancelAtStep.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -203,6 +204,46 @@ TEST(ShowCmdImportTest, ChosenLogsAreSplitIntoTheDataFolderAndSummarised)
     CShowCmdImport(&parent).Run(true, dataFolder);
 }
 
+TEST(ShowCmdImportTest, CancelStopsAfterTheLogInHandAndKeepsOnlyWholeResults)
+{
+    TempDir dir;
+    const RouterProject project(dir / "lab");
+    ASSERT_TRUE(project.Created());
+    std::vector<std::string> logs;
+    for (int i = 0; i < 40; ++i) {
+        const std::string name = "logs/log" + std::to_string(100 + i) + ".log";
+        ASSERT_TRUE(dir.WriteFile(name, "core-r1#show ip route\r\nS*    0.0.0.0/0 [1/0] via 10.0.0." +
+                                            std::to_string(i) + "\r\n"));
+        logs.push_back(dir / name);
+    }
+    // Cancelled after the fifth log: the summary is that of the first five alone.
+    bool askL2 = true;
+    SplitShowCmds reference;
+    ASSERT_TRUE(dir.MakeDir("reference"));
+    reference.setDataFolder(dir / "reference/");
+    for (int i = 0; i < 5; ++i)
+        reference.splitFile(logs[static_cast<std::size_t>(i)]);
+    const std::string expected = reference.getStatString(askL2);
+
+    ScriptedPrompter prompter;
+    prompter.ExpectFiles(logs).ExpectMessage(expected, BoxAnswer::Ok);
+    twtest::CancelAtStep cancel("Importing...", 5);
+    CShowCmdImport(nullptr).Run(false, project.DataFolder());
+    EXPECT_TRUE(cancel.Clicked());
+
+    // The results of exactly those logs, each complete, and no temporary left.
+    const auto results = twtest::TreeSnapshot(project.DataFolder() + "ShowCommand");
+    const auto referenceResults = twtest::TreeSnapshot(dir / "reference/ShowCommand");
+    ASSERT_EQ(results.size(), referenceResults.size());
+    ASSERT_EQ(results.size(), 5u);
+    auto want = referenceResults.begin();
+    for (const auto& [name, bytes] : results) {
+        EXPECT_EQ(name.rfind(".twtmp", 0), std::string::npos) << name;
+        EXPECT_EQ(bytes, want->second) << name;
+        ++want;
+    }
+}
+
 TEST(ShowCmdImportTest, WhatCouldNotBeWrittenFollowsTheSummary)
 {
     TempDir dir;
@@ -301,4 +342,20 @@ TEST(ImportDatasetDlgTest, FolderIsTrimmedCheckedAndCopiedIntoTheDataFolder)
     EXPECT_EQ(dir.ReadFile("target/notes.txt"), "n");
     ASSERT_TRUE(CImportDatasetDlg::ImportIntoDataFolder(nullptr, dir / "outside", dir / "fresh/"));
     EXPECT_TRUE(dir.Exists("fresh/notes.txt"));
+}
+
+TEST(ImportDatasetDlgTest, ACancelledImportTakesBackTheFolderItMade)
+{
+    TempDir dir;
+    for (int i = 0; i < 30; ++i)
+        ASSERT_TRUE(dir.WriteFile("outside/LiveConfig/r" + std::to_string(i) + ".config", "hostname r"));
+    ScriptedPrompter prompter;
+    prompter.ExpectMessage("The copy was cancelled; \"" + dir / "DataFolders/Fresh" + "\" is as it was before.",
+                           BoxAnswer::Ok, {BoxKind::Application, std::nullopt, BoxIcon::Information, BoxButtons::Ok});
+    twtest::CancelAtStep cancel("Import the DataFolder", 12);
+    QWidget panel;
+    EXPECT_FALSE(CImportDatasetDlg::ImportIntoDataFolder(&panel, dir / "outside", dir / "DataFolders/Fresh/"));
+    EXPECT_TRUE(cancel.Clicked());
+    EXPECT_FALSE(dir.Exists("DataFolders"));
+    EXPECT_EQ(twtest::TreeSnapshot(dir / "outside").size(), 31u);
 }
