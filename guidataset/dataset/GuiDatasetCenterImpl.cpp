@@ -378,29 +378,28 @@ int GuiDatasetCenterImpl::DoDeleteDataSet(std::string& path, TWFileSystem* fileS
                                owner) != platform::BoxAnswer::Yes)
         return 0;
 
-    if (registry && registry->IsCurrentBaseLineDataSet(path)) {
-        platform::ShellFileOp shell(owner, "Delete the DataFolder");
-        if (shell.Delete(path)) {
-            events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
-        } else if (shell.Cancelled()) {
-            // Still a DataFolder: the lists keep it, the panel shows what it holds now.
-            if (CDatafolderPanelDlg* panel = Panel())
-                panel->Adapter()->ShowCancelledDelete(path, shell.Error());
-            else
-                platform::AppMessageBox(CDatafolderTreeAdapter::CancelledDeleteMessage(shell.Error()),
-                                        platform::BoxButtons::Ok, platform::BoxIcon::Information, owner);
-            return 0;
-        } else {
-            platform::AppMessageBox(shell.Error());   // the shell's own report
-        }
+    // Registered or not, a large DataFolder is deleted under the progress window with Cancel.
+    const bool registered = registry && registry->IsCurrentBaseLineDataSet(path);
+    platform::ShellFileOp shell(owner, "Delete the DataFolder");
+    if (shell.Delete(path)) {
+        events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
         return 1;
     }
-    if (!Pathname(path).removeFile(true)) {
-        platform::AppMessageBox("The DataFolder '" + path + "' could not be deleted completely.");
+    if (shell.Cancelled()) {
+        // Still a DataFolder: the lists keep it, the panel shows what it holds now.
+        if (CDatafolderPanelDlg* panel = Panel())
+            panel->Adapter()->ShowCancelledDelete(path, shell.Error());
+        else
+            platform::AppMessageBox(CDatafolderTreeAdapter::CancelledDeleteMessage(shell.Error()),
+                                    platform::BoxButtons::Ok, platform::BoxIcon::Information, owner);
         return 0;
     }
-    events.DoAfter(kEventDataFolder, kActionDataFolderDeleted, fileSystem, EventPath(path));
-    return 1;
+    if (registered) {
+        platform::AppMessageBox(shell.Error());   // the shell's own report
+        return 1;
+    }
+    platform::AppMessageBox("The DataFolder '" + path + "' could not be deleted completely. " + shell.Error());
+    return 0;
 }
 
 void GuiDatasetCenterImpl::DelDataSet(const char* name, TWFileSystem*, bool notify)

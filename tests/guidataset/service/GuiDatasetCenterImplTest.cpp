@@ -16,6 +16,7 @@
 #include "host/util/EventDispatcher.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
+#include "support/CancelAtStep.h"
 #include "support/DataFolderEventRecorder.h"
 #include "support/RecordingGuiCenter.h"
 #include "support/RecordingLiveAccess.h"
@@ -185,10 +186,28 @@ TEST_F(DatasetServiceTest, LinkingAnOutsideFolderOnceShowsItAndTwiceChangesNothi
     EXPECT_EQ(prompter.log.back().caption, "Select DataFolder Folder.");
     EXPECT_EQ(events->Count(kActionDataFolderAdded), 1);
 
-    // Deleting a linked DataFolder removes its folder and its link.
+    // Deleting a linked DataFolder is cancellable too; cancelled, it stays linked.
+    for (int i = 0; i < 60; ++i)
+        ASSERT_TRUE(temp.WriteFile("outside/Lab/Config/r" + std::to_string(i) + ".cfg", "hostname r"));
+    std::string path = folder;
+    {
+        twtest::CancelAtStep cancel("Delete the DataFolder", 20);
+        prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::Yes, twtest::kQuestionBox)
+            .ExpectMessage("The delete was cancelled after 20 of 60 files. \"" + folder +
+                               "\" is still there with the other 40 files. The DataFolder keeps its description and lock.",
+                           BoxAnswer::Ok, {platform::BoxKind::Application, std::nullopt, platform::BoxIcon::Information, platform::BoxButtons::Ok});
+        EXPECT_EQ(service->DoDeleteDataSet(path, fileSystem, nullptr), 0);
+        EXPECT_TRUE(cancel.Clicked());
+    }
+    std::size_t left = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder + "/Config"))
+        left += entry.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(left, 40u);
+    EXPECT_GE(bar.FindDataSet(folder.c_str()), 0);
+
+    // Deleting it removes its folder and its link.
     prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::Yes,
                            twtest::kQuestionBox);
-    std::string path = folder;
     EXPECT_EQ(service->DoDeleteDataSet(path, fileSystem, nullptr), 1);
     EXPECT_FALSE(temp.Exists("outside/Lab"));
     EXPECT_LT(bar.FindDataSet(folder.c_str()), 0);
