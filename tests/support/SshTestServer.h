@@ -21,9 +21,9 @@ struct EmulatedDevice {
     std::string name;
     std::string platform = "IOS";   // as the emulator's map spells it
     std::string modes = "normal";   // the emulator's modes, comma separated
-    std::string source;             // whose captured outputs it answers with; empty: its own
+    std::string source{};           // whose captured outputs it answers with; empty: its own
     // Set: the device takes this user and password only, and no key.
-    std::string user, password;
+    std::string user{}, password{};
 };
 
 class SshTestServer {

@@ -164,9 +164,11 @@ TEST_F(LiveAccessTest, APasswordIsAskedOnceKeptForItsLoginAndAskedAgainOnceRefus
     EXPECT_TRUE(center.ExecuteCommand("core-r1", "show arp", folder + "fourth.txt", nullptr));
     EXPECT_EQ(prompter.PendingCount(), 0u);
     // Nothing typed reaches the project.
-    for (const auto& entry : fs::recursive_directory_iterator(m_project))
-        if (entry.is_regular_file())
+    for (const auto& entry : fs::recursive_directory_iterator(m_project)) {
+        if (entry.is_regular_file()) {
             EXPECT_EQ(twtest::ReadBytes(entry.path().string()).find("Lab-Pass"), std::string::npos) << entry.path();
+        }
+    }
 }
 
 TEST_F(LiveAccessTest, RetrievingFiftyDevicesOfWhichTenAreUnreachableSavesTheForty)

@@ -55,8 +55,9 @@ TEST_F(TableCompareDialog, RouteTablesListLiveThenSimulatedAndOnlyTheFirstSidePr
             EXPECT_EQ(ModalDriver::Text(dialog, kIdcCompareDatasetFirstPicker), "Audit");
             const auto firstItems = Items(dialog, kIdcCompareDatasetFirstTable);
             EXPECT_EQ(firstItems.size(), 3u);
-            if (!firstItems.empty())
+            if (!firstItems.empty()) {
                 EXPECT_THAT(firstItems.back(), StartsWith("default-simulation "));
+            }
             EXPECT_THAT(ModalDriver::Text(dialog, kIdcCompareDatasetFirstTable), StartsWith("before-change vrf blue 20"));
             // The second side starts on its first entry even though it holds the same table.
             EXPECT_EQ(Items(dialog, kIdcCompareDatasetSecondTable).size(), 2u);

@@ -201,7 +201,7 @@ TEST_F(DatafolderPanel, LockAndUnlockWriteTheDescriptorAndSwapTheIcon)
     ASSERT_TRUE(temp.MakeDir("campus/DataFolders/Frozen/TheDataset.Desc"));
     Key(Qt::Key_F5);
     prompter.ExpectMessage("The DataFolder \"Frozen\" is read-only: it cannot be locked.", BoxAnswer::Ok,
-                           {platform::BoxKind::Captioned, std::nullopt, platform::BoxIcon::Exclamation});
+                           {platform::BoxKind::Captioned, std::nullopt, platform::BoxIcon::Exclamation, std::nullopt});
     menus.Choose(panelcmd::kLock);
     RightClick("Frozen");
     EXPECT_EQ(CDatafolderTreeAdapter::ItemIcon(Item("Frozen")), kIconUnlocked);
@@ -310,7 +310,7 @@ TEST_F(DatafolderPanel, ACancelledDeleteKeepsTheDataFolderListedAndOpen)
     prompter.ExpectMessage("Are you sure you want to delete the DataFolder?", BoxAnswer::Yes)
         .ExpectMessage("The delete was cancelled after 40 of 201 files. \"" + PathOf("Survey") +
                            "\" is still there with the other 161 files. The DataFolder keeps its description and lock.",
-                       BoxAnswer::Ok, {platform::BoxKind::Application, std::nullopt, platform::BoxIcon::Information});
+                       BoxAnswer::Ok, {platform::BoxKind::Application, std::nullopt, platform::BoxIcon::Information, std::nullopt});
     menus.Choose(panelcmd::kDelete);
     RightClick("Survey");
     EXPECT_TRUE(cancel.Clicked());

@@ -290,7 +290,7 @@ TEST_F(SelectDialogsTest, ACancelledExportLeavesNoExportFolderBehind)
     });
     prompter.ExpectMessage("The copy was cancelled; \"" + temp / "out/Alpha" + "\" is as it was before.",
                            BoxAnswer::Ok,
-                           {platform::BoxKind::Application, std::nullopt, platform::BoxIcon::Information});
+                           {platform::BoxKind::Application, std::nullopt, platform::BoxIcon::Information, std::nullopt});
     twtest::CancelAtStep cancel("Export DataFolder...", 20);
     EXPECT_FALSE(ExportDataFolder(PathOf("Alpha"), nullptr));
     EXPECT_TRUE(cancel.Clicked());
