@@ -80,6 +80,8 @@ public:
         m_tables.Flush();
         try {
             m_splitter.TakeTableFailures(m_tables);
+            // The writer may have failed only after the last piece was cut.
+            m_splitter.NoticeNewFailures();
         } catch (...) {
             // Out of memory for the report: the files themselves are settled.
         }
@@ -363,14 +365,19 @@ int SplitShowCmds::EnsureKindFolder(const std::string& kindFolder)
     return 0;
 }
 
+// A new failure may mean that the DataFolder was deleted under the import.
+void SplitShowCmds::NoticeNewFailures()
+{
+    if (m_writeFailures.Count() == m_failuresSeen)
+        return;
+    m_failuresSeen = m_writeFailures.Count();
+    CheckDataFolder();
+}
+
 void SplitShowCmds::FinishPiece(int code, const std::string& device, const std::string& command,
                                 const std::string& output)
 {
-    // A new failure may mean that the DataFolder was deleted under the import.
-    if (m_writeFailures.Count() != m_failuresSeen) {
-        m_failuresSeen = m_writeFailures.Count();
-        CheckDataFolder();
-    }
+    NoticeNewFailures();
     if (m_writeFailures.IsStopped())
         return;
     saveToDataFolder(code, device, command, output);

@@ -84,6 +84,7 @@ private:
 
     bool IsDataFolderThere() const;
     void CheckDataFolder();
+    void NoticeNewFailures();
     void RemoveLeftoverTemporaries();
     void TakeTableFailures(FileWriteBatch& batch);
     // 0 when the kind folder is there (made inside the DataFolder if
