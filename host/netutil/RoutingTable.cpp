@@ -402,9 +402,12 @@ bool RoutingTable::SaveRTData(const std::string& path) const
         return false;
     // Written straight from the cells: a big table copied into rows first
     // would cost more than parsing it.
-    return TableFile::WriteEntries(path, Columns(), m_rows, [this](std::string& text, const Row& r) {
+    std::string text;
+    text.reserve(96 + m_rows.size() * 72);
+    TableFile::AppendLine(text, Columns(), Columns().size());
+    for (const Row& r : m_rows)
         TableFile::AppendLine(text, {Text(r[kProtocol]), Text(r[kVrf]), Text(r[kNetwork]), Text(r[kPrefixLength]),
                                      Text(r[kDistance]), Text(r[kMetric]), Text(r[kNexthopIp]), Text(r[kNexthopIf]),
                                      Text(r[kUptime])});
-    });
+    return TableFile::WriteText(path, std::move(text));
 }

@@ -6,7 +6,6 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 class TableFile {
@@ -27,19 +26,6 @@ public:
     static void AppendLine(std::string& text, const Row& row, std::size_t columns);
     static void AppendLine(std::string& text, std::initializer_list<std::string_view> cells);
     static bool WriteText(const std::string& path, std::string text);
-    // Write for parsed entries without copying them into rows: appendEntry
-    // (text, entry) appends an entry's line with AppendLine.
-    template <typename Entries, typename AppendEntry>
-    static bool WriteEntries(const std::string& path, const Row& header, const Entries& entries,
-                             AppendEntry appendEntry)
-    {
-        std::string text;
-        text.reserve(96 + entries.size() * 72);
-        AppendLine(text, header, header.size());
-        for (const auto& entry : entries)
-            appendEntry(text, entry);
-        return WriteText(path, std::move(text));
-    }
     // Reads a file written by Write (LF-only line ends are accepted too).
     // False when it cannot be read or holds no header line.
     static bool Read(const std::string& path, Row& header, std::vector<Row>& rows);
