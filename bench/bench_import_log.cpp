@@ -138,6 +138,11 @@ public:
     }
     ~ImportRounds()
     {
+        // TW_BENCH_KEEP keeps the capture and the rounds' folders, e.g. to profile one import.
+        if (std::getenv("TW_BENCH_KEEP")) {
+            std::printf("capture and rounds kept in %s\n", m_folder.c_str());
+            return;
+        }
         std::error_code ec;
         fs::remove_all(m_folder, ec);
     }
