@@ -14,6 +14,8 @@ include(GNUInstallDirs)
 set(TW_INSTALL_PRIVATE_LIBDIR lib/tarnwick)
 
 install(TARGETS tarnwick-workstation twdata tarnwickdiff RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# twdata becomes this program for the commands on a project.
+install(TARGETS twdata-session RUNTIME DESTINATION ${TW_INSTALL_PRIVATE_LIBDIR})
 install(TARGETS twplatform twhost guidataset LIBRARY DESTINATION ${TW_INSTALL_PRIVATE_LIBDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/host/netutil/conf/fix_CliShowIfCmdRule.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/tarnwick/conf)

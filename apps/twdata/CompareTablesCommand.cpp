@@ -1,6 +1,6 @@
 #include "apps/twdata/CompareTablesCommand.h"
 
-#include "apps/twdata/DataFolderCommands.h"
+#include "apps/twdata/ExitStatus.h"
 
 #include "host/netutil/CKeyedTableCompare.h"
 #include "host/netutil/TableFile.h"

@@ -2,6 +2,8 @@
 // The operations of twdata on the open project. Each drives the DataFolder
 // service as the workstation's menus and toolbar picker do, prints its result
 // and answers an exit status.
+#include "apps/twdata/ExitStatus.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -9,12 +11,6 @@
 namespace twdata {
 
 class ProjectSession;
-
-enum ExitStatus : int {
-    kExitDone = 0,
-    kExitFailed = 1,   // refused, or the change did not reach the disk
-    kExitUsage = 2,    // wrong command line
-};
 
 class DataFolderCommands {
 public:

@@ -1,6 +1,6 @@
 #include "apps/twdata/ParseCommand.h"
 
-#include "apps/twdata/DataFolderCommands.h"
+#include "apps/twdata/ExitStatus.h"
 
 #include "host/l2/CCiscoSwitchObj.h"
 #include "host/l2/CDeviceObj.h"

@@ -2,12 +2,11 @@
 
 #include "apps/twdata/CollectCommand.h"
 #include "apps/twdata/CompareCommand.h"
-#include "apps/twdata/CompareTablesCommand.h"
 #include "apps/twdata/DataFolderCommands.h"
 #include "apps/twdata/DeviceCommands.h"
-#include "apps/twdata/ParseCommand.h"
 #include "apps/twdata/ProjectSession.h"
 #include "apps/twdata/ShowCommandCommands.h"
+#include "apps/twdata/TableCommandsCli.h"
 #include "apps/twdata/TerminalPrompter.h"
 
 #include "host/util/TWFileSystem.h"
@@ -55,7 +54,6 @@ struct Arguments {
     bool locked = false;
     bool yes = false;
     bool makeCurrent = false;
-    bool includeIgnored = false;
 };
 
 // The first word that is neither an option nor the value of -p, when it names
@@ -280,22 +278,8 @@ int TwDataCli::Run(int argc, char** argv)
         });
     });
 
-    CLI::App* parse = app.add_subcommand("parse", "Parse one saved show-command output and print its table");
-    parse->add_option("KIND", args.kind, "route, arp, mac, cdp or interface")
-        ->required()
-        ->check(CLI::IsMember({"route", "arp", "mac", "cdp", "interface"}));
-    parse->add_option("FILE", args.folder, "The saved output")->required();
-    parse->callback([&] { needsProject = false; });
-
-    CLI::App* compareTables = app.add_subcommand(
-        "compare-tables", "Compare two parsed tables of one kind by their keys and print what was added, removed or "
-                          "changed (tab-separated). Exit status as diff's: 0 the same, 1 different, 2 trouble");
-    compareTables->add_option("FILE1", args.folder, "The older table (.ort, .oat, .omt, .cdp, .inte)")->required();
-    compareTables->add_option("FILE2", args.name, "The newer table, of the same kind")->required();
-    compareTables->add_flag("--include-ignored", args.includeIgnored,
-                            "Also compare the columns that change on every capture (route uptime, ARP age, "
-                            "interface index)");
-    compareTables->callback([&] { needsProject = false; });
+    TableCommandsCli tables(m_out, m_err);
+    tables.AddTo(app);
 
     if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
         m_err << "twdata: unknown command '" << unknown << "'. Commands: init, list, files, new, lock, "
@@ -310,10 +294,8 @@ int TwDataCli::Run(int argc, char** argv)
         return app.exit(e, m_out, m_err) == 0 ? kExitDone : kExitUsage;
     }
 
-    if (parse->parsed())
-        return ParseCommand(m_out, m_err).Run(args.kind, args.folder);
-    if (compareTables->parsed())
-        return CompareTablesCommand(m_out, m_err).Run(args.folder, args.name, args.includeIgnored);
+    if (tables.Parsed())
+        return tables.Run();
     if (!needsProject) {
         const int created = DataFolderCommands::Init(args.folder, args.name, m_out, m_err);
         if (created != kExitDone)

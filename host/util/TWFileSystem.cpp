@@ -160,14 +160,18 @@ std::string TWFileSystem::GetSystemConfFolder()
     const char* overridden = std::getenv("TW_SYSTEM_CONF_DIR");
     if (overridden && *overridden)
         return platform::WithTrailingSlash(overridden);
-    // An installed program (any prefix) keeps its rule files in
-    // ../share/tarnwick/conf beside its bin folder; the build tree has the same layout.
+    // An installed program (any prefix) finds the rule files in share/tarnwick/conf
+    // under the prefix: from bin/ one level up, from lib/tarnwick/ (twdata-session)
+    // two. The build tree has the bin/ layout.
     std::error_code ec;
     const fs::path program = fs::read_symlink("/proc/self/exe", ec);
     if (!ec) {
-        const fs::path beside = program.parent_path().parent_path() / "share" / "tarnwick" / "conf";
-        if (fs::is_directory(beside, ec))
-            return platform::WithTrailingSlash(beside.string());
+        const fs::path folder = program.parent_path();
+        for (const fs::path& prefix : {folder.parent_path(), folder.parent_path().parent_path()}) {
+            const fs::path conf = prefix / "share" / "tarnwick" / "conf";
+            if (fs::is_directory(conf, ec))
+                return platform::WithTrailingSlash(conf.string());
+        }
     }
     return platform::WithTrailingSlash(TW_SYSTEM_CONF_DIR);
 }

@@ -67,7 +67,7 @@ TEST(Installation, InstalledProgramsRunFromThePrefixAlone)
     ASSERT_EQ(install.exitCode, 0) << install.out << install.err;
 
     // The desktop's places.
-    for (const char* file : {"bin/tarnwick-workstation", "bin/twdata", "bin/TarnwickDiff.exe",
+    for (const char* file : {"bin/tarnwick-workstation", "bin/twdata", "bin/TarnwickDiff.exe", "lib/tarnwick/twdata-session",
                              "lib/tarnwick/libguidataset.so", "share/tarnwick/conf/fix_CliShowIfCmdRule.xml",
                              "share/tarnwick/samples/sample-project/Workspace.ini",
                              "share/applications/tarnwick-workstation.desktop",
@@ -95,9 +95,13 @@ TEST(Installation, InstalledProgramsRunFromThePrefixAlone)
     EXPECT_TRUE(fs::exists(tmp / "home/.local/share/tarnwick/Sample Project/Workspace.ini"));
     EXPECT_FALSE(QImage(QString::fromStdString(shot)).isNull());
 
-    const ProgramRun help = Start(prefix + "/bin/twdata", {"--help"}, env);
-    EXPECT_EQ(help.exitCode, 0) << help.err;
-    EXPECT_NE(help.out.find("twdata"), std::string::npos) << help.out;
+    // twdata runs the commands on a project in the program it keeps in lib/tarnwick.
+    const QString project = QString::fromStdString(tmp / "cli-project");
+    const ProgramRun init = Start(prefix + "/bin/twdata", {"init", project}, env);
+    EXPECT_EQ(init.exitCode, 0) << init.err;
+    const ProgramRun list = Start(prefix + "/bin/twdata", {"-p", project, "list"}, env);
+    EXPECT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_NE(list.out.find("Local default"), std::string::npos) << list.out;
 
     // The side-by-side viewer the module starts from beside the workstation.
     const std::string sample = prefix + "/share/tarnwick/samples/sample-project/DataFolders/";
