@@ -8,16 +8,21 @@
 #include "host/netutil/CCliResultParserRule.h"
 #include "host/netutil/InterfaceTypeCfg.h"
 #include "host/netutil/RoutingTable.h"
+#include "host/netutil/TableFile.h"
 #include "host/probe/IfTableEntry.h"
 #include "host/probe/TWLiveData.h"
 #include "host/util/FileWriteBatch.h"
 #include "host/util/TWDataSet.h"
 #include "host/util/TWFileSystem.h"
+#include "platform/core/FileBytes.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <ostream>
 #include <set>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -31,6 +36,10 @@ namespace {
 const char* const kDevice = "parsed";
 // The host's tag for text captured from a CLI session.
 constexpr int kCliCaptureSource = 1021;
+// Tables that can be printed as they are parsed go out in pieces of this
+// size: a big table is never held whole, and the piece stays in the cache.
+constexpr std::size_t kPrintPiece = 256u << 10;
+
 
 // A scratch folder of its own, removed with the object.
 class ScratchFolder {
@@ -127,17 +136,57 @@ std::string ParseCommand::WriteTable(const std::string& kind, const std::string&
     return TWLiveData::LiveInterfaceFile(folder, kDevice);
 }
 
+ParseCommand::TableTextWriter ParseCommand::PrintedAsParsed(const std::string& kind)
+{
+    if (kind == "route")
+        return &RoutingTable::AppendTableText;
+    if (kind == "arp")
+        return &CRouterObj::AppendArpTableText;
+    if (kind == "mac")
+        return &CCiscoSwitchObj::AppendMacTableText;
+    return nullptr;
+}
+
+int ParseCommand::PrintAsParsed(TableTextWriter writer, const std::string& kind, const std::string& file,
+                                std::string_view output)
+{
+    std::string text;
+    text.reserve(kPrintPiece + 4096);
+    const std::size_t rows = writer(output, text, [this](std::string& piece) {
+        if (piece.size() >= kPrintPiece) {
+            m_out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            piece.clear();
+        }
+    });
+    // Nothing is printed before the first row: a file without one prints nothing.
+    if (rows == 0) {
+        m_err << "No " << kind << " table in '" << file << "'.\n";
+        return kExitFailed;
+    }
+    m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    m_out.flush();
+    if (!m_out) {
+        m_err << "The " << kind << " table of '" << file << "' could not be printed in full.\n";
+        return kExitFailed;
+    }
+    return kExitDone;
+}
+
 int ParseCommand::Run(const std::string& kind, const std::string& file)
 {
     if (!IsKnownKind(kind)) {
         m_err << "Unknown kind '" << kind << "'. Kinds: route, arp, mac, cdp, interface.\n";
         return kExitUsage;
     }
-    std::string output;
-    if (!TWDataSet::GetFileContent(file, output)) {
-        m_err << "The file '" << file << "' cannot be read.\n";
+    platform::FileBytes bytes;
+    if (!bytes.Read(file)) {
+        m_err << "The file '" << file << "' cannot be read: " << std::strerror(errno) << ".\n";
         return kExitFailed;
     }
+    if (const TableTextWriter writer = PrintedAsParsed(kind))
+        return PrintAsParsed(writer, kind, file, bytes.Text());
+    const std::string output(bytes.Text());
+    // The others are written by their parsers into a folder first.
     ScratchFolder scratch;
     if (scratch.Path().empty()) {
         m_err << "No temporary folder can be made for the table.\n";

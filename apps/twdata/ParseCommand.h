@@ -2,8 +2,11 @@
 // "twdata parse": one saved show-command output read by the workstation's own
 // parser of its kind and printed as the table file that parser writes. Needs
 // no project.
+#include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace twdata {
 
@@ -18,6 +21,11 @@ public:
     static bool IsKnownKind(const std::string& kind);
 
 private:
+    using TableTextWriter = std::size_t (*)(std::string_view, std::string&, const std::function<void(std::string&)>&);
+    // Route, ARP and MAC tables are printed as they are parsed: their writer; null for the others.
+    static TableTextWriter PrintedAsParsed(const std::string& kind);
+    int PrintAsParsed(TableTextWriter writer, const std::string& kind, const std::string& file,
+                      std::string_view output);
     // The table of output written under folder; empty when nothing was found.
     std::string WriteTable(const std::string& kind, const std::string& output, const std::string& folder);
 

@@ -96,7 +96,9 @@ public:
         }
         if (Section(tokens) || m_multicast)
             return;
-        if (Header(line, tokens) || Entry(line, tokens) || Continuation(line, tokens))
+        // An entry line holds a MAC address and a header line none, so the two
+        // tests never both pass; the entry goes first as by far the most frequent.
+        if (Entry(line, tokens) || Header(line, tokens) || Continuation(line, tokens))
             return;
         m_lastWasEntry = false;
     }
@@ -250,21 +252,29 @@ const std::vector<std::string>& CCiscoSwitchObj::MacColumns()
     return columns;
 }
 
-bool CCiscoSwitchObj::ParseMacTable(const std::string& device, int /*source*/, const std::string& dataFolder,
-                                    const std::string& output, const std::string& qualifier)
+std::size_t CCiscoSwitchObj::AppendMacTableText(std::string_view output, std::string& text,
+                                                const TableFile::LineAppended& appended)
 {
     // Lines appended as the entries are parsed: a big table held as entries
     // first would cost more in allocations than the parsing itself.
+    TableFile::AppendLine(text, MacColumns(), MacColumns().size());
+    std::size_t rows = 0;
+    ParseMac(output, [&text, &rows, &appended](const MacCells& e) {
+        TableFile::AppendLine(text, {e.vlan, e.mac, e.type, e.ports});
+        ++rows;
+        if (appended)
+            appended(text);
+    });
+    return rows;
+}
+
+bool CCiscoSwitchObj::ParseMacTable(const std::string& device, int /*source*/, const std::string& dataFolder,
+                                    const std::string& output, const std::string& qualifier)
+{
     std::string text;
     // Rows are shorter than the lines they come from: one allocation, no regrowth.
     text.reserve(output.size() + 64);
-    TableFile::AppendLine(text, MacColumns(), MacColumns().size());
-    std::size_t rows = 0;
-    ParseMac(output, [&text, &rows](const MacCells& e) {
-        TableFile::AppendLine(text, {e.vlan, e.mac, e.type, e.ports});
-        ++rows;
-    });
-    if (rows == 0)
+    if (AppendMacTableText(output, text, {}) == 0)
         return false;
     const std::string path = TablePath(dataFolder, &TWFileSystem::GetLiveMacTableFolder, device, qualifier, ".omt");
     if (path.empty())

@@ -105,20 +105,29 @@ const std::vector<std::string>& CRouterObj::ArpColumns()
     return columns;
 }
 
+std::size_t CRouterObj::AppendArpTableText(std::string_view output, std::string& text,
+                                           const TableFile::LineAppended& appended)
+{
+    // Lines appended as the entries are parsed: entries held as strings first
+    // would cost an allocation per cell.
+    TableFile::AppendLine(text, ArpColumns(), ArpColumns().size());
+    std::size_t rows = 0;
+    ParseArp(output, [&text, &rows, &appended](const ArpCells& e) {
+        TableFile::AppendLine(text, {e.protocol, e.address, e.age, e.mac, e.type, e.interface});
+        ++rows;
+        if (appended)
+            appended(text);
+    });
+    return rows;
+}
+
 bool CRouterObj::ParseArpTable(const std::string& device, int /*source*/, const std::string& dataFolder,
                                const std::string& output, const std::string& qualifier)
 {
-    // Lines appended as the entries are parsed, into text reserved once:
-    // entries held as strings first would cost an allocation per cell.
     std::string text;
+    // Reserved once: rows are shorter than the lines they come from.
     text.reserve(output.size() + 64);
-    TableFile::AppendLine(text, ArpColumns(), ArpColumns().size());
-    std::size_t rows = 0;
-    ParseArp(output, [&text, &rows](const ArpCells& e) {
-        TableFile::AppendLine(text, {e.protocol, e.address, e.age, e.mac, e.type, e.interface});
-        ++rows;
-    });
-    if (rows == 0)
+    if (AppendArpTableText(output, text, {}) == 0)
         return false;
     const std::string path = TablePath(dataFolder, &TWFileSystem::GetLiveArpTableFolder, device, qualifier, ".oat");
     return !path.empty() && TableFile::WriteText(path, std::move(text));

@@ -1,7 +1,5 @@
 #include "CliText.h"
 
-#include <cctype>
-
 namespace {
 
 char Lower(char ch)
@@ -9,9 +7,10 @@ char Lower(char ch)
     return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
 }
 
+// ASCII only, without the locale lookup of isxdigit: called for every byte of every MAC.
 bool IsHex(char ch)
 {
-    return std::isxdigit(static_cast<unsigned char>(ch)) != 0;
+    return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
 }
 
 // "a.b.c.d" parts, each 1-3 digits and at most 255; parts out when given.

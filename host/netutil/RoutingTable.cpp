@@ -4,6 +4,7 @@
 #include "host/netutil/TableFile.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -14,20 +15,9 @@ using Row = RoutingTable::Row;
 
 enum Field { kProtocol, kVrf, kNetwork, kPrefixLength, kDistance, kMetric, kNexthopIp, kNexthopIf, kUptime };
 
-// The cells of every route in one string: a cell set again is appended anew.
-class Cells {
-public:
-    explicit Cells(std::string& text) : m_text(text) {}
-    void Set(Row& row, Field field, std::string_view value)
-    {
-        row[field] = {m_text.size(), value.size()};
-        m_text.append(value);
-    }
-    static bool Empty(const Row& row, Field field) { return row[field].length == 0; }
-
-private:
-    std::string& m_text;
-};
+// A route's cells as the parser hands it over: views into the output, or into
+// the parser's own strings for what it works out (protocol, prefix length).
+using RouteCells = std::array<std::string_view, 9>;
 
 // Flags printed next to an IOS route code that are not part of the protocol.
 bool IsFlag(char ch)
@@ -81,7 +71,7 @@ std::string ClassfulLength(std::string_view address)
 }
 
 // "[110/2]" into distance and metric.
-bool ParseDistanceMetric(std::string_view token, Row& route, Cells& cells)
+bool ParseDistanceMetric(std::string_view token, RouteCells& route)
 {
     if (token.size() < 5 || token.front() != '[' || token.back() != ']')
         return false;
@@ -89,8 +79,8 @@ bool ParseDistanceMetric(std::string_view token, Row& route, Cells& cells)
     const std::size_t slash = token.find('/');
     if (slash == std::string_view::npos)
         return false;
-    cells.Set(route, kDistance, token.substr(0, slash));
-    cells.Set(route, kMetric, token.substr(slash + 1));
+    route[kDistance] = token.substr(0, slash);
+    route[kMetric] = token.substr(slash + 1);
     return true;
 }
 
@@ -111,7 +101,7 @@ std::string_view FirstWord(std::string_view text)
 
 // Next-hop part of an IOS route line or continuation line: "[110/2] via
 // 10.0.0.2, 00:00:12, Gi0/1", "is directly connected, Vlan10", "is a summary, 00:01:02, Null0".
-bool ParseIosNextHop(std::string_view text, Row& route, Cells& cells, Scratch& scratch)
+bool ParseIosNextHop(std::string_view text, RouteCells& route, Scratch& scratch)
 {
     auto& parts = scratch.parts;
     auto& head = scratch.words;
@@ -119,11 +109,11 @@ bool ParseIosNextHop(std::string_view text, Row& route, Cells& cells, Scratch& s
     bool any = false;
     CliText::Tokens(parts[0], head);
     for (std::size_t i = 0; i < head.size(); ++i) {
-        if (ParseDistanceMetric(head[i], route, cells)) {
+        if (ParseDistanceMetric(head[i], route)) {
             any = true;
         } else if (head[i] == "via" && i + 1 < head.size()) {
             std::string_view hop = head[++i];
-            cells.Set(route, CliText::IsIPv4(hop) ? kNexthopIp : kNexthopIf, hop);
+            route[CliText::IsIPv4(hop) ? kNexthopIp : kNexthopIf] = hop;
             any = true;
         } else if (head[i] == "connected" || head[i] == "summary") {
             any = true;
@@ -135,16 +125,16 @@ bool ParseIosNextHop(std::string_view text, Row& route, Cells& cells, Scratch& s
         const std::string_view word = FirstWord(parts[i]);
         if (word.empty() || word.front() == '(')
             continue;
-        if (Cells::Empty(route, kUptime) && CliText::IsUptime(word))
-            cells.Set(route, kUptime, word);
-        else if (Cells::Empty(route, kNexthopIf))
-            cells.Set(route, kNexthopIf, word);
+        if (route[kUptime].empty() && CliText::IsUptime(word))
+            route[kUptime] = word;
+        else if (route[kNexthopIf].empty())
+            route[kNexthopIf] = word;
     }
     return true;
 }
 
 // NX-OS "*via 10.1.1.1%vrf, Eth1/1, [110/2], 5d18h, ospf-10, intra, tag 5".
-bool ParseNxosVia(std::string_view text, Row& route, Cells& cells, Scratch& scratch)
+bool ParseNxosVia(std::string_view text, RouteCells& route, Scratch& scratch)
 {
     auto& parts = scratch.parts;
     CliText::SplitCommas(text, parts);
@@ -153,23 +143,23 @@ bool ParseNxosVia(std::string_view text, Row& route, Cells& cells, Scratch& scra
     if (percent != std::string_view::npos)
         hop = hop.substr(0, percent);
     if (CliText::IsIPv4(hop))
-        cells.Set(route, kNexthopIp, hop);
+        route[kNexthopIp] = hop;
     else if (!hop.empty())
-        cells.Set(route, kNexthopIf, hop);
+        route[kNexthopIf] = hop;
     bool distanceSeen = false;
     for (std::size_t i = 1; i < parts.size(); ++i) {
         const std::string_view part = parts[i];
         if (part.empty())
             continue;
         if (part.front() == '[') {
-            distanceSeen = ParseDistanceMetric(part, route, cells) || distanceSeen;
+            distanceSeen = ParseDistanceMetric(part, route) || distanceSeen;
         } else if (!distanceSeen) {
-            if (Cells::Empty(route, kNexthopIf))
-                cells.Set(route, kNexthopIf, part);
-        } else if (Cells::Empty(route, kUptime)) {
-            cells.Set(route, kUptime, part);
-        } else if (Cells::Empty(route, kProtocol)) {
-            cells.Set(route, kProtocol, part);
+            if (route[kNexthopIf].empty())
+                route[kNexthopIf] = part;
+        } else if (route[kUptime].empty()) {
+            route[kUptime] = part;
+        } else if (route[kProtocol].empty()) {
+            route[kProtocol] = part;
         }
     }
     return distanceSeen;
@@ -181,9 +171,12 @@ std::string_view RestAfter(std::string_view line, std::string_view token)
     return line.substr(static_cast<std::size_t>(token.data() - line.data()) + token.size());
 }
 
+// Routes are handed to emit(const RouteCells&) one at a time, in the order of
+// the output, as soon as no further line can change them.
+template <typename EmitRoute>
 class RouteParser {
 public:
-    RouteParser(std::vector<Row>& routes, std::string& cells) : m_routes(routes), m_cells(cells) {}
+    explicit RouteParser(EmitRoute emit) : m_emit(std::move(emit)) {}
 
     void Line(std::string_view line)
     {
@@ -194,7 +187,7 @@ public:
         const std::string_view trimmed = CliText::Trim(line);
         if (CliText::StartsWithNoCase(trimmed, "Routing Table:")) {
             Flush();
-            SetVrf(CliText::Trim(trimmed.substr(14)));
+            m_vrf = CliText::Trim(trimmed.substr(14));
             m_hasTemplate = false;
             return;
         }
@@ -203,7 +196,7 @@ public:
             std::string_view name = CliText::Trim(trimmed.substr(22));
             if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
                 name = name.substr(1, name.size() - 2);
-            SetVrf(name);
+            m_vrf = name;
             m_hasTemplate = false;
             return;
         }
@@ -217,19 +210,11 @@ public:
     void Flush()
     {
         if (m_awaitingNextHop && m_hasTemplate)
-            m_routes.push_back(m_template);
+            m_emit(m_template);
         m_awaitingNextHop = false;
     }
 
 private:
-    // Held once in the cells; every route of the section refers to it.
-    void SetVrf(std::string_view name)
-    {
-        Row holder{};
-        m_cells.Set(holder, kVrf, name);
-        m_vrf = holder[kVrf];
-    }
-
     bool NxosLine(std::string_view trimmed, const std::vector<std::string_view>& tokens)
     {
         std::string_view first = tokens[0];
@@ -238,10 +223,10 @@ private:
             if (!CliText::IsIPv4Prefix(first.substr(0, first.size() - 1), &address, &length))
                 return false;
             Flush();
-            m_nxosPrefix = Row{};
+            m_nxosPrefix = RouteCells{};
             (*m_nxosPrefix)[kVrf] = m_vrf;
-            m_cells.Set(*m_nxosPrefix, kNetwork, address);
-            m_cells.Set(*m_nxosPrefix, kPrefixLength, length);
+            (*m_nxosPrefix)[kNetwork] = address;
+            (*m_nxosPrefix)[kPrefixLength] = length;
             m_hasTemplate = false;
             return true;
         }
@@ -250,9 +235,9 @@ private:
             body.remove_prefix(1);
         if (!m_nxosPrefix || !CliText::StartsWithNoCase(body, "via "))
             return false;
-        m_routes.push_back(*m_nxosPrefix);
-        if (!ParseNxosVia(body.substr(4), m_routes.back(), m_cells, m_scratch))
-            m_routes.pop_back();
+        RouteCells route = *m_nxosPrefix;
+        if (ParseNxosVia(body.substr(4), route, m_scratch))
+            m_emit(route);
         return true;
     }
 
@@ -268,8 +253,8 @@ private:
             return false;
         if (CliText::FindNoCase(trimmed, "subnetted") == std::string_view::npos)
             return false;
-        m_headerLength = maskLength >= 0 ? std::to_string(maskLength) : std::string(length);
         Flush();
+        m_headerLength = maskLength >= 0 ? std::to_string(maskLength) : std::string(length);
         m_hasTemplate = false;
         return true;
     }
@@ -278,11 +263,10 @@ private:
     {
         if (!m_hasTemplate || tokens[0].front() != '[')
             return false;
-        m_routes.push_back(m_template);
-        if (!ParseIosNextHop(trimmed, m_routes.back(), m_cells, m_scratch)) {
-            m_routes.pop_back();
+        RouteCells route = m_template;
+        if (!ParseIosNextHop(trimmed, route, m_scratch))
             return false;
-        }
+        m_emit(route);
         m_awaitingNextHop = false;
         return true;
     }
@@ -311,14 +295,17 @@ private:
         } else {
             return false;
         }
+        // The template of a route waiting for its next hop refers to the
+        // protocol and length strings: it goes out before they change.
         Flush();
-        // Only these four fields of the template are ever set; the others stay empty.
         ProtocolFromCodes(tokens.data(), k, m_protocol);
-        m_template = Row{};
-        m_cells.Set(m_template, kProtocol, m_protocol);
+        m_templateLength = std::move(prefixLength);
+        // Only these four fields of the template are ever set; the others stay empty.
+        m_template = RouteCells{};
+        m_template[kProtocol] = m_protocol;
         m_template[kVrf] = m_vrf;
-        m_cells.Set(m_template, kNetwork, address);
-        m_cells.Set(m_template, kPrefixLength, prefixLength);
+        m_template[kNetwork] = address;
+        m_template[kPrefixLength] = m_templateLength;
         m_hasTemplate = true;
         const std::string_view rest = CliText::Trim(RestAfter(line, last));
         if (rest.empty()) {
@@ -326,30 +313,45 @@ private:
             m_awaitingNextHop = true;
             return true;
         }
-        m_routes.push_back(m_template);
+        RouteCells route = m_template;
         // A rest that names no next hop leaves the route as the template.
-        ParseIosNextHop(rest, m_routes.back(), m_cells, m_scratch);
+        ParseIosNextHop(rest, route, m_scratch);
+        m_emit(route);
         return true;
     }
 
-    std::vector<Row>& m_routes;
-    Cells m_cells;
+    EmitRoute m_emit;
     std::vector<std::string_view> m_tokens;
     Scratch m_scratch;
-    RoutingTable::Cell m_vrf;            // of the current section
+    std::string_view m_vrf;              // of the current section
     std::string m_headerLength;
-    std::string m_protocol;              // scratch of ProtocolFromCodes
-    Row m_template{};                    // network of the last IOS route line, when m_hasTemplate
+    std::string m_protocol;              // of the template
+    std::string m_templateLength;        // of the template
+    RouteCells m_template{};             // network of the last IOS route line, when m_hasTemplate
     bool m_hasTemplate = false;
-    std::optional<Row> m_nxosPrefix;     // prefix line of the NX-OS via lines below it
+    std::optional<RouteCells> m_nxosPrefix;  // prefix line of the NX-OS via lines below it
     bool m_awaitingNextHop = false;
 };
+
+template <typename EmitRoute>
+void ParseRoutes(std::string_view output, EmitRoute emit)
+{
+    RouteParser<EmitRoute> parser(std::move(emit));
+    CliText::ForEachLine(output, [&parser](std::string_view line) { parser.Line(line); });
+    parser.Flush();
+}
+
+void AppendRouteLine(std::string& text, const RouteCells& r)
+{
+    TableFile::AppendLine(text, {r[kProtocol], r[kVrf], r[kNetwork], r[kPrefixLength], r[kDistance], r[kMetric],
+                                 r[kNexthopIp], r[kNexthopIf], r[kUptime]});
+}
 
 } // namespace
 
 RoutingTable::RoutingTable(std::string device) : m_device(std::move(device)) {}
 
-bool RoutingTable::ParseCmdString(const std::string& output)
+bool RoutingTable::ParseCmdString(std::string_view output)
 {
     m_rows.clear();
     m_cells.clear();
@@ -363,10 +365,29 @@ bool RoutingTable::ParseCmdString(const std::string& output)
     m_rows.reserve(std::min(lines, output.size() / 32) + 1);
     // The cells are mostly shorter than the lines they come from.
     m_cells.reserve(output.size() / 2 + 64);
-    RouteParser parser(m_rows, m_cells);
-    CliText::ForEachLine(output, [&parser](std::string_view line) { parser.Line(line); });
-    parser.Flush();
+    ParseRoutes(output, [this](const RouteCells& cells) {
+        Row row;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            row[i] = {m_cells.size(), cells[i].size()};
+            m_cells.append(cells[i]);
+        }
+        m_rows.push_back(row);
+    });
     return !m_rows.empty();
+}
+
+std::size_t RoutingTable::AppendTableText(std::string_view output, std::string& text,
+                                          const TableFile::LineAppended& appended)
+{
+    TableFile::AppendLine(text, Columns(), Columns().size());
+    std::size_t rows = 0;
+    ParseRoutes(output, [&text, &rows, &appended](const RouteCells& cells) {
+        AppendRouteLine(text, cells);
+        ++rows;
+        if (appended)
+            appended(text);
+    });
+    return rows;
 }
 
 const std::vector<RoutingTable::Route>& RoutingTable::GetRoutes() const
@@ -405,9 +426,11 @@ bool RoutingTable::SaveRTData(const std::string& path) const
     std::string text;
     text.reserve(96 + m_rows.size() * 72);
     TableFile::AppendLine(text, Columns(), Columns().size());
-    for (const Row& r : m_rows)
-        TableFile::AppendLine(text, {Text(r[kProtocol]), Text(r[kVrf]), Text(r[kNetwork]), Text(r[kPrefixLength]),
-                                     Text(r[kDistance]), Text(r[kMetric]), Text(r[kNexthopIp]), Text(r[kNexthopIf]),
-                                     Text(r[kUptime])});
+    for (const Row& r : m_rows) {
+        RouteCells cells;
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            cells[i] = Text(r[i]);
+        AppendRouteLine(text, cells);
+    }
     return TableFile::WriteText(path, std::move(text));
 }

@@ -4,6 +4,8 @@
 // and saved as a table file with the columns
 //   protocol vrf network prefix_length distance metric nexthop_ip nexthop_if uptime
 // one row per next hop.
+#include "host/netutil/TableFile.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -28,7 +30,7 @@ public:
 
     // Replaces the routes with those of the output; false when it holds none
     // (an error message, an empty table, a different command's output).
-    bool ParseCmdString(const std::string& output);
+    bool ParseCmdString(std::string_view output);
     // Writes the table file; false, and nothing written, when there are no
     // routes or the file cannot be written.
     bool SaveRTData(const std::string& path) const;
@@ -38,6 +40,11 @@ public:
     const std::vector<Route>& GetRoutes() const;
     std::size_t RouteCount() const { return m_rows.size(); }
     static const std::vector<std::string>& Columns();
+    // The table file's text of output appended to text, header first, with
+    // appended called after each row, without holding the routes; the number
+    // of rows.
+    static std::size_t AppendTableText(std::string_view output, std::string& text,
+                                       const TableFile::LineAppended& appended);
 
     // How the routes are held: each route is nine cells (in the order of
     // Columns) of one string for the whole table, so a big table costs no

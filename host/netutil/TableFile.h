@@ -3,6 +3,7 @@
 // first line naming the columns, every line ending in CR LF. A cell never
 // holds a tab or a line break (they are written as blanks), so every line
 // has exactly as many cells as the header.
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -11,6 +12,9 @@
 class TableFile {
 public:
     using Row = std::vector<std::string>;
+    // Called after each row a parser appends to a table's text: a caller that
+    // prints the table hands the text on in pieces, one writing a file lets it grow.
+    using LineAppended = std::function<void(std::string& text)>;
 
     // Writes header and rows through a temporary file in the same folder that
     // is renamed over path, creating the folder (not its parent) when needed.
