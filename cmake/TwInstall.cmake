@@ -2,7 +2,9 @@
 #   bin/                          the workstation, twdata and TarnwickDiff.exe
 #   lib/tarnwick/                 the module plug-in and the libraries it shares
 #                                 with the programs (private to them, so not in
-#                                 the system's library folder)
+#                                 the system's library folder), and
+#                                 twdata-session, which twdata runs project
+#                                 commands in
 #   share/tarnwick/conf/          the shared rule files
 #   share/tarnwick/samples/       the sample project a first start copies
 #   share/applications/           the desktop entry
