@@ -167,10 +167,11 @@ private:
 
     bool Entry(std::string_view line, const Tokens& tokens)
     {
+        // The MAC is one of the first five tokens.
         std::size_t m = 0;
-        while (m < tokens.size() && m < 4 && !CliText::IsMacAddress(tokens[m]))
+        while (m < tokens.size() && m <= 4 && !CliText::IsMacAddress(tokens[m]))
             ++m;
-        if (m >= tokens.size() || !CliText::IsMacAddress(tokens[m]))
+        if (m >= tokens.size() || m > 4)
             return false;
         std::size_t rest = m + 1;
         if (m == 0) {

@@ -194,22 +194,21 @@ int CliText::MaskLength(std::string_view mask)
 bool CliText::IsMacAddress(std::string_view text)
 {
     if (text.size() == 14) {
-        for (std::size_t i = 0; i < 14; ++i) {
-            const bool dot = (i == 4 || i == 9);
-            if (dot ? text[i] != '.' : !IsHex(text[i]))
+        // Separators first: most tokens tried are no address, and fail there.
+        if (text[4] != '.' || text[9] != '.')
+            return false;
+        for (const std::size_t group : {0u, 5u, 10u})
+            if (!IsHex(text[group]) || !IsHex(text[group + 1]) || !IsHex(text[group + 2]) || !IsHex(text[group + 3]))
                 return false;
-        }
         return true;
     }
     if (text.size() == 17) {
         const char sep = text[2];
         if (sep != ':' && sep != '-')
             return false;
-        for (std::size_t i = 0; i < 17; ++i) {
-            const bool separator = (i % 3 == 2);
-            if (separator ? text[i] != sep : !IsHex(text[i]))
+        for (std::size_t i = 0; i < 17; i += 3)
+            if (!IsHex(text[i]) || !IsHex(text[i + 1]) || (i + 2 < 17 && text[i + 2] != sep))
                 return false;
-        }
         return true;
     }
     return false;
