@@ -11,8 +11,6 @@
 
 namespace {
 
-using Row = RoutingTable::Row;
-
 enum Field { kProtocol, kVrf, kNetwork, kPrefixLength, kDistance, kMetric, kNexthopIp, kNexthopIf, kUptime };
 
 // A route's cells as the parser hands it over: views into the output, or into
@@ -353,27 +351,14 @@ RoutingTable::RoutingTable(std::string device) : m_device(std::move(device)) {}
 
 bool RoutingTable::ParseCmdString(std::string_view output)
 {
-    m_rows.clear();
-    m_cells.clear();
+    m_text.clear();
     m_routes.clear();
     m_routesMade = false;
-    // Every row comes from a line of its own and route lines are long, so
-    // this bounds the rows of a real table; reserving it spares a big table
-    // the copies of a growing vector, and noise of short lines reserves little.
-    const char lineEnd = CliText::LineEnd(output);
-    const auto lines = static_cast<std::size_t>(std::count(output.begin(), output.end(), lineEnd));
-    m_rows.reserve(std::min(lines, output.size() / 32) + 1);
-    // The cells are mostly shorter than the lines they come from.
-    m_cells.reserve(output.size() / 2 + 64);
-    ParseRoutes(output, [this](const RouteCells& cells) {
-        Row row;
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            row[i] = {m_cells.size(), cells[i].size()};
-            m_cells.append(cells[i]);
-        }
-        m_rows.push_back(row);
-    });
-    return !m_rows.empty();
+    // Rows are shorter than the lines they come from, bar the copies of an
+    // ECMP route's network: one allocation for most tables.
+    m_text.reserve(output.size() + 128);
+    m_rowCount = AppendTableText(output, m_text, {});
+    return m_rowCount != 0;
 }
 
 std::size_t RoutingTable::AppendTableText(std::string_view output, std::string& text,
@@ -394,16 +379,25 @@ const std::vector<RoutingTable::Route>& RoutingTable::GetRoutes() const
 {
     if (!m_routesMade) {
         m_routes.clear();
-        m_routes.reserve(m_rows.size());
-        for (const Row& row : m_rows) {
+        m_routes.reserve(m_rowCount);
+        bool header = true;
+        CliText::ForEachLine(m_text, [this, &header](std::string_view line) {
+            if (header) {
+                header = false;
+                return;
+            }
             Route route;
             std::string* fields[] = {&route.protocol,     &route.vrf,    &route.network,
                                      &route.prefixLength, &route.distance, &route.metric,
                                      &route.nexthopIp,    &route.nexthopIf, &route.uptime};
-            for (std::size_t i = 0; i < row.size(); ++i)
-                fields[i]->assign(Text(row[i]));
+            // Every line of the text has one cell per column.
+            for (std::string* field : fields) {
+                const std::size_t tab = std::min(line.find('\t'), line.size());
+                field->assign(line.substr(0, tab));
+                line.remove_prefix(std::min(tab + 1, line.size()));
+            }
             m_routes.push_back(std::move(route));
-        }
+        });
         m_routesMade = true;
     }
     return m_routes;
@@ -419,18 +413,5 @@ const std::vector<std::string>& RoutingTable::Columns()
 
 bool RoutingTable::SaveRTData(const std::string& path) const
 {
-    if (m_rows.empty())
-        return false;
-    // Written straight from the cells: a big table copied into rows first
-    // would cost more than parsing it.
-    std::string text;
-    text.reserve(96 + m_rows.size() * 72);
-    TableFile::AppendLine(text, Columns(), Columns().size());
-    for (const Row& r : m_rows) {
-        RouteCells cells;
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            cells[i] = Text(r[i]);
-        AppendRouteLine(text, cells);
-    }
-    return TableFile::WriteText(path, std::move(text));
+    return m_rowCount != 0 && TableFile::WriteText(path, m_text);
 }

@@ -6,7 +6,6 @@
 // one row per next hop.
 #include "host/netutil/TableFile.h"
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -38,7 +37,7 @@ public:
     const std::string& GetDevice() const { return m_device; }
     // The routes as strings, made on the first call after a parse.
     const std::vector<Route>& GetRoutes() const;
-    std::size_t RouteCount() const { return m_rows.size(); }
+    std::size_t RouteCount() const { return m_rowCount; }
     static const std::vector<std::string>& Columns();
     // The table file's text of output appended to text, header first, with
     // appended called after each row, without holding the routes; the number
@@ -46,21 +45,12 @@ public:
     static std::size_t AppendTableText(std::string_view output, std::string& text,
                                        const TableFile::LineAppended& appended);
 
-    // How the routes are held: each route is nine cells (in the order of
-    // Columns) of one string for the whole table, so a big table costs no
-    // allocation per cell and copying a route copies offsets only.
-    struct Cell {
-        std::size_t offset = 0;
-        std::size_t length = 0;
-    };
-    using Row = std::array<Cell, 9>;
-
 private:
-    std::string_view Text(const Cell& cell) const { return std::string_view(m_cells).substr(cell.offset, cell.length); }
-
     std::string m_device;
-    std::string m_cells;
-    std::vector<Row> m_rows;
+    // The routes are held as the table file's text: made while parsing, it
+    // is both the compact store of a big table and what SaveRTData writes.
+    std::string m_text;
+    std::size_t m_rowCount = 0;
     mutable std::vector<Route> m_routes;
     mutable bool m_routesMade = false;
 };
