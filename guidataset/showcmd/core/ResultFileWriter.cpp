@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +30,43 @@ bool WriteAll(int fd, const std::string& bytes)
             return false;
     }
     return true;
+}
+
+// text with each LF as CR LF, into bytes.
+void ConvertToCrLf(const std::string& text, std::string& bytes)
+{
+    bytes.clear();
+    bytes.reserve(text.size() + text.size() / 32 + 16);
+    const char* from = text.data();
+    const char* const end = from + text.size();
+    while (from < end) {
+        const auto* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(end - from)));
+        if (!lf) {
+            bytes.append(from, end);
+            break;
+        }
+        bytes.append(from, lf);
+        bytes += "\r\n";
+        from = lf + 1;
+    }
+}
+
+// Gives a whole result the name path or, while that is taken, a name of a
+// later time; name(candidate) tries one name and returns 0, EEXIST or an
+// errno. path ends as the name given; the errno of the last try is returned.
+template <typename NameFile>
+int ClaimName(std::string& path, NameFile name)
+{
+    int error = EEXIST;
+    for (int later = 0; later <= kMaxLaterNames; ++later) {
+        error = name(path);
+        if (error != EEXIST)
+            break;
+        path = CFileName::LaterShowCommandResultFileName(path);
+        if (path.empty())
+            break;
+    }
+    return error;
 }
 
 // The whole text in a new temporary file beside path; errno when it fails.
@@ -134,7 +172,7 @@ void ResultFileWriter::Run()
         lock.unlock();
         int failed = 0;
         for (const auto& [path, text] : batch) {
-            const Outcome outcome = WriteNow(path, text);
+            const Outcome outcome = Write(path, text);
             if (outcome.error != 0) {
                 ++failed;
                 if (m_failures)
@@ -153,37 +191,77 @@ void ResultFileWriter::Run()
 std::string ResultFileWriter::WithCrLf(const std::string& text)
 {
     std::string bytes;
-    bytes.reserve(text.size() + text.size() / 32 + 16);
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t lf = text.find('\n', from);
-        if (lf == std::string::npos) {
-            bytes.append(text, from, std::string::npos);
-            return bytes;
-        }
-        bytes.append(text, from, lf - from);
-        bytes += "\r\n";
-        from = lf + 1;
-    }
+    ConvertToCrLf(text, bytes);
+    return bytes;
 }
 
 ResultFileWriter::Outcome ResultFileWriter::WriteNow(const std::string& path, const std::string& text)
 {
+    return WriteBytesNow(path, WithCrLf(text));
+}
+
+ResultFileWriter::Outcome ResultFileWriter::Write(const std::string& path, const std::string& text)
+{
+    ConvertToCrLf(text, m_bytes);
+    Outcome outcome;
+    bool fresh = false;
+    if (WriteUnnamed(path, outcome, fresh))
+        return outcome;
+    outcome = WriteBytesNow(path, m_bytes);
+    // Refused in a folder just opened where a named temporary could be made:
+    // this file system does not give unnamed files their names.
+    if (outcome.error == 0 && fresh)
+        m_unnamedFiles = false;
+    return outcome;
+}
+
+bool ResultFileWriter::WriteUnnamed(const std::string& path, Outcome& outcome, bool& fresh)
+{
+    fresh = false;
+    const std::size_t slash = path.rfind('/');
+    if (!m_unnamedFiles || slash == std::string::npos)
+        return false;
+    if (!m_folder.IsOpen() || path.compare(0, slash, m_folder.Folder()) != 0 ||
+        m_folder.Folder().size() != slash) {
+        if (m_folder.Open(path.substr(0, slash)) != 0)
+            return false;
+        fresh = true;
+    }
+    const int fd = m_folder.Create();
+    if (fd < 0) {
+        m_folder.Close();
+        return false;
+    }
+    int error = WriteAll(fd, m_bytes) ? 0 : EIO;
+    std::string named = path;
+    if (error == 0)
+        error = ClaimName(named, [&](const std::string& candidate) {
+            return m_folder.Name(fd, candidate.c_str() + candidate.rfind('/') + 1);
+        });
+    ::close(fd);
+    if (error == 0 || error == EEXIST) {
+        // Every name was taken: the other way would find the same.
+        outcome.error = error;
+        outcome.path = error == 0 ? std::move(named) : std::string();
+        return true;
+    }
+    // The folder may have gone (or been made again): the other way reports it.
+    m_folder.Close();
+    return false;
+}
+
+ResultFileWriter::Outcome ResultFileWriter::WriteBytesNow(const std::string& path, const std::string& bytes)
+{
     Outcome outcome;
     std::string temp;
-    outcome.error = WriteTemporary(path, WithCrLf(text), temp);
+    outcome.error = WriteTemporary(path, bytes, temp);
     if (outcome.error != 0)
         return outcome;
     // Only a whole result gets a result's name, and never one that is taken.
     outcome.path = path;
-    for (int later = 0; later <= kMaxLaterNames; ++later) {
-        outcome.error = platform::RenameNoReplace(temp, outcome.path);
-        if (outcome.error != EEXIST)
-            break;
-        outcome.path = CFileName::LaterShowCommandResultFileName(outcome.path);
-        if (outcome.path.empty())
-            break;
-    }
+    outcome.error = ClaimName(outcome.path, [&](const std::string& candidate) {
+        return platform::RenameNoReplace(temp, candidate);
+    });
     if (outcome.error != 0) {
         ::unlink(temp.c_str());
         outcome.path.clear();

@@ -5,9 +5,12 @@
 // at a time (Add blocks beyond that), so a long log keeps memory bounded.
 // Results are handed over in batches of a few hundred kilobytes: waking the
 // writer for each small result would cost more than writing it.
-// A new result never replaces a file: each is written whole under a temporary
-// name and then given its own name, whose time moves forward while another
-// result (of this or another process) holds it.
+// A new result never replaces a file: each is written whole without a name
+// (or, where the file system cannot, under a temporary name) and then given
+// its own name, whose time moves forward while another result (of this or
+// another process) holds it.
+#include "platform/core/TempFilesInFolder.h"
+
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -47,6 +50,14 @@ public:
 private:
     void Run();
     std::size_t BatchBytes() const;
+    // WriteNow for the writer thread: reuses its buffer and its open folder.
+    Outcome Write(const std::string& path, const std::string& text);
+    // The unnamed-file way; false when it could not be used, and the result
+    // is to be written the temporary-then-rename way. fresh: the folder was
+    // opened for this result.
+    bool WriteUnnamed(const std::string& path, Outcome& outcome, bool& fresh);
+    // WriteNow of text already converted to CR LF.
+    static Outcome WriteBytesNow(const std::string& path, const std::string& bytes);
 
     CImportWriteFailures* m_failures;
     const std::size_t m_maxQueuedBytes;
@@ -62,5 +73,12 @@ private:
     bool m_adderWaiting = false;
     bool m_finishing = false;
     int m_failed = 0;
+
+    // Writer thread only: the folder results go to, the result's bytes, and
+    // whether unnamed files work there.
+    platform::CTempFilesInFolder m_folder;
+    std::string m_bytes;
+    bool m_unnamedFiles = true;
+
     std::thread m_thread;
 };
