@@ -42,10 +42,18 @@ int CTempFilesInFolder::Create() const
     return ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
 }
 
-int CTempFilesInFolder::Name(int fd, const char* name) const
+int CTempFilesInFolder::Name(int fd, const char* name)
 {
-    // Linking the descriptor itself (AT_EMPTY_PATH) needs a privilege; its
-    // /proc link does not.
+    // Linking the descriptor itself saves a walk through /proc, but the
+    // system may refuse it (it needs a privilege on older kernels); the
+    // descriptor's /proc link is then used for the rest.
+    if (m_linkDescriptor) {
+        if (::linkat(fd, "", m_dirFd, name, AT_EMPTY_PATH) == 0)
+            return 0;
+        if (errno != ENOENT && errno != EPERM && errno != EINVAL)
+            return errno;
+        m_linkDescriptor = false;
+    }
     char self[40];
     std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
     if (::linkat(AT_FDCWD, self, m_dirFd, name, AT_SYMLINK_FOLLOW) == 0)

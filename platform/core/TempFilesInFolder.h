@@ -30,10 +30,11 @@ public:
     // Gives the unnamed file fd the name (no folder part). 0 when done,
     // EEXIST when the name is taken, else the errno of the failure. The
     // file stays unnamed unless 0 is returned; fd stays open either way.
-    int Name(int fd, const char* name) const;
+    int Name(int fd, const char* name);
 
 private:
     int m_dirFd = -1;
+    bool m_linkDescriptor = true;
     std::string m_folder;
 };
 
