@@ -4,21 +4,19 @@
 #include "host/util/CFileName.h"
 #include "platform/core/TempFiles.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace {
 
 // Moving a result's time forward gives up after this many taken names (a
 // minute and a half of results made in the same instant).
 constexpr int kMaxLaterNames = 100000;
-
-// Bytes of results handed to the writer at once.
-constexpr std::size_t kBatchBytes = 512u << 10;
 
 bool WriteAll(int fd, const std::string& bytes)
 {
@@ -94,98 +92,44 @@ int WriteTemporary(const std::string& path, const std::string& bytes, std::strin
 
 } // namespace
 
-ResultFileWriter::ResultFileWriter(CImportWriteFailures* failures, std::size_t maxQueuedBytes)
+ResultFileWriter::ResultFileWriter(CImportWriteFailures* failures, std::size_t maxQueuedBytes,
+                                   CInOrderWorker::Around around)
     : m_failures(failures)
-    , m_maxQueuedBytes(maxQueuedBytes)
-    , m_thread([this] { Run(); })
+    , m_worker(maxQueuedBytes, std::move(around))
 {
 }
 
-ResultFileWriter::~ResultFileWriter()
-{
-    Finish();
-}
+// m_worker, the last member, waits for the writing first.
+ResultFileWriter::~ResultFileWriter() = default;
 
 void ResultFileWriter::Add(std::string path, std::string text)
 {
-    std::unique_lock lock(m_mutex);
-    // One file larger than the limit still goes through, alone.
-    const auto fits = [&] {
-        return (m_queue.empty() && m_writingBytes == 0) ||
-               m_queuedBytes + m_writingBytes + text.size() <= m_maxQueuedBytes;
-    };
-    if (!fits()) {
-        m_adderWaiting = true;
-        if (m_writerWaiting)
-            m_batchReady.notify_one();
-        m_roomMade.wait(lock, fits);
-        m_adderWaiting = false;
-    }
-    m_queuedBytes += text.size();
-    m_queue.emplace_back(std::move(path), std::move(text));
-    if (m_writerWaiting && m_queuedBytes >= BatchBytes())
-        m_batchReady.notify_one();
+    const std::size_t bytes = text.size();
+    m_worker.Add(
+        [this, path = std::move(path), text = std::move(text)] {
+            const Outcome outcome = Write(path, text);
+            if (outcome.error != 0) {
+                ++m_failed;
+                if (m_failures)
+                    m_failures->Add(path, outcome.error);
+            }
+        },
+        bytes);
+}
+
+void ResultFileWriter::AddJob(CInOrderWorker::Job job, std::size_t bytes)
+{
+    m_worker.Add(std::move(job), bytes);
 }
 
 void ResultFileWriter::Finish()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_finishing = true;
-    }
-    m_batchReady.notify_one();
-    if (m_thread.joinable())
-        m_thread.join();
+    m_worker.Finish();
 }
 
 int ResultFileWriter::FailedCount() const
 {
-    std::lock_guard lock(m_mutex);
     return m_failed;
-}
-
-std::size_t ResultFileWriter::BatchBytes() const
-{
-    return std::min<std::size_t>(kBatchBytes, m_maxQueuedBytes / 4 + 1);
-}
-
-void ResultFileWriter::Run()
-{
-    std::deque<std::pair<std::string, std::string>> batch;
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_writerWaiting = true;
-        m_batchReady.wait(lock, [&] {
-            // A waiting Add with nothing queued waits for the batch being
-            // written, which is done: waking for it would spin holding the lock.
-            return m_finishing || (!m_queue.empty() && (m_adderWaiting || m_queuedBytes >= BatchBytes()));
-        });
-        m_writerWaiting = false;
-        if (m_queue.empty()) {
-            if (m_finishing)
-                return;
-            continue;
-        }
-        batch.swap(m_queue);
-        m_writingBytes = m_queuedBytes;
-        m_queuedBytes = 0;
-        lock.unlock();
-        int failed = 0;
-        for (const auto& [path, text] : batch) {
-            const Outcome outcome = Write(path, text);
-            if (outcome.error != 0) {
-                ++failed;
-                if (m_failures)
-                    m_failures->Add(path, outcome.error);
-            }
-        }
-        batch.clear();
-        lock.lock();
-        m_writingBytes = 0;
-        m_failed += failed;
-        if (m_adderWaiting)
-            m_roomMade.notify_one();
-    }
 }
 
 std::string ResultFileWriter::WithCrLf(const std::string& text)

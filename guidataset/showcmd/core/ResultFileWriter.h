@@ -9,22 +9,22 @@
 // (or, where the file system cannot, under a temporary name) and then given
 // its own name, whose time moves forward while another result (of this or
 // another process) holds it.
+#include "guidataset/showcmd/core/InOrderWorker.h"
 #include "platform/core/TempFilesInFolder.h"
 
-#include <condition_variable>
+#include <atomic>
 #include <cstddef>
-#include <deque>
-#include <mutex>
 #include <string>
-#include <thread>
-#include <utility>
 
 class CImportWriteFailures;
 
 class ResultFileWriter {
 public:
     // Files that cannot be written are added to failures, when given.
-    explicit ResultFileWriter(CImportWriteFailures* failures = nullptr, std::size_t maxQueuedBytes = 8u << 20);
+    // around: what the writer thread sets up before and settles after the
+    // writing (see CInOrderWorker).
+    explicit ResultFileWriter(CImportWriteFailures* failures = nullptr, std::size_t maxQueuedBytes = 8u << 20,
+                              CInOrderWorker::Around around = {});
     // Waits until every file added has been written.
     ~ResultFileWriter();
     ResultFileWriter(const ResultFileWriter&) = delete;
@@ -32,8 +32,14 @@ public:
 
     // path: the result's name as made "now" (CFileName).
     void Add(std::string path, std::string text);
-    // Waits until every file added has been written; Add must not follow.
+    // Other work for the writer thread, run in order with the results; bytes
+    // counts toward the queue's limit. An exception of job stops the writer.
+    void AddJob(CInOrderWorker::Job job, std::size_t bytes);
+    // Waits until every file added has been written, and throws what stopped
+    // the writer (nothing is written after it); Add must not follow.
     void Finish();
+    // Whether the writer has stopped on an exception.
+    bool Stopped() const { return m_worker.Failed(); }
     // Files that could not be written (none is left half written).
     int FailedCount() const;
 
@@ -48,8 +54,6 @@ public:
     static std::string WithCrLf(const std::string& text);
 
 private:
-    void Run();
-    std::size_t BatchBytes() const;
     // WriteNow for the writer thread: reuses its buffer and its open folder.
     Outcome Write(const std::string& path, const std::string& text);
     // The unnamed-file way; false when it could not be used, and the result
@@ -60,19 +64,7 @@ private:
     static Outcome WriteBytesNow(const std::string& path, const std::string& bytes);
 
     CImportWriteFailures* m_failures;
-    const std::size_t m_maxQueuedBytes;
-    mutable std::mutex m_mutex;
-    // The writer waits on m_batchReady, a full queue's Add on m_roomMade.
-    std::condition_variable m_batchReady;
-    std::condition_variable m_roomMade;
-    std::deque<std::pair<std::string, std::string>> m_queue;
-    std::size_t m_queuedBytes = 0;
-    // Bytes the writer has taken and not yet written.
-    std::size_t m_writingBytes = 0;
-    bool m_writerWaiting = false;
-    bool m_adderWaiting = false;
-    bool m_finishing = false;
-    int m_failed = 0;
+    std::atomic<int> m_failed{0};
 
     // Writer thread only: the folder results go to, the result's bytes, and
     // whether unnamed files work there.
@@ -80,5 +72,5 @@ private:
     std::string m_bytes;
     bool m_unnamedFiles = true;
 
-    std::thread m_thread;
+    CInOrderWorker m_worker;
 };

@@ -31,6 +31,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <set>
 
 namespace {
@@ -38,6 +39,9 @@ namespace {
 // The DataFolder of a splitter that was never given one: a Windows root,
 // which names no folder here.
 constexpr const char* kUnsetDataFolder = "C:\\";
+
+// Bytes of results (and route tables) that may wait for the writer thread.
+constexpr std::size_t kMaxQueuedResultBytes = 8u << 20;
 
 // The L2 parsers' tag for text captured from a CLI session.
 constexpr int kCliCaptureSource = 1021;
@@ -58,16 +62,33 @@ std::string CurrentDataFolderName(TWDataSet& registry)
 
 // A device's tables and raw copies are rewritten with each of its pieces: a
 // batch holds them back, so only the last text of each reaches the disk, when
-// the file is done (or given up on). Result files are written on a second
-// thread while this one parses.
+// the file is done (or given up on). Result files are written, and route
+// tables parsed, on a second thread while this one parses the rest; the
+// route tables are held back in a batch of that thread.
 class SplitShowCmds::WriteScope {
 public:
     explicit WriteScope(SplitShowCmds& splitter)
         : m_splitter(splitter)
-        , m_results(&splitter.m_writeFailures)
+        , m_results(&splitter.m_writeFailures, kMaxQueuedResultBytes,
+                    [this](const std::function<void()>& runJobs) {
+                        FileWriteBatch routeTables;
+                        std::exception_ptr stopped;
+                        try {
+                            runJobs();
+                        } catch (...) {
+                            stopped = std::current_exception();
+                        }
+                        routeTables.Flush();
+                        m_routeTableFailures = routeTables.TakeFailures();
+                        if (stopped)
+                            std::rethrow_exception(stopped);
+                    })
     {
         m_splitter.m_readyFolders.clear();
         m_splitter.m_resultWriter = &m_results;
+        m_splitter.m_routeFailureLine = -1;
+        m_splitter.m_routeTablesOnWriter.clear();
+        m_splitter.m_writerRouteCount = 0;
         m_splitter.CheckDataFolder();
         if (!m_splitter.m_writeFailures.IsStopped())
             m_splitter.RemoveLeftoverTemporaries();
@@ -75,24 +96,49 @@ public:
 
     ~WriteScope()
     {
-        m_results.Finish();
-        m_splitter.m_resultWriter = nullptr;
-        m_tables.Flush();
         try {
-            m_splitter.TakeTableFailures(m_tables);
-            // The writer may have failed only after the last piece was cut.
-            m_splitter.NoticeNewFailures();
+            Settle();
         } catch (...) {
             // Out of memory for the report: the files themselves are settled.
         }
     }
 
+    // Waits until everything is written; throws what the writer thread
+    // stopped on.
+    void Finish() { Settle(); }
+
     WriteScope(const WriteScope&) = delete;
     WriteScope& operator=(const WriteScope&) = delete;
 
 private:
+    void Settle()
+    {
+        if (m_settled)
+            return;
+        m_settled = true;
+        std::exception_ptr stopped;
+        try {
+            m_results.Finish();
+        } catch (...) {
+            stopped = std::current_exception();
+        }
+        m_splitter.m_resultWriter = nullptr;
+        m_splitter.m_routeCount += m_splitter.m_writerRouteCount;
+        m_splitter.m_writerRouteCount = 0;
+        m_tables.Flush();
+        m_splitter.TakeTableFailures(m_routeTableFailures);
+        m_splitter.TakeTableFailures(m_tables.TakeFailures());
+        // The writer may have failed only after the last piece was cut.
+        m_splitter.NoticeNewFailures();
+        if (stopped)
+            std::rethrow_exception(stopped);
+    }
+
     SplitShowCmds& m_splitter;
     FileWriteBatch m_tables;
+    // Filled by the writer thread as it ends.
+    std::vector<FileWriteBatch::Failure> m_routeTableFailures;
+    bool m_settled = false;
     ResultFileWriter m_results;
 };
 
@@ -205,6 +251,7 @@ int SplitShowCmds::splitFile(const std::string& path)
                                    : findShowCmd(buffer, foundCommand, foundCode);
             if (found) {
                 ++recognised;
+                m_pieceLine = lineNumber;
                 FinishPiece(currentCode, device, command, output);
                 device = CHostName::GetBackendHostName(std::string(name));
                 if (line.find("(enable)") != std::string::npos) {
@@ -231,13 +278,15 @@ int SplitShowCmds::splitFile(const std::string& path)
             AddReadProblem(path,
                            reader.ReadAnything() ? LogReadProblem::Kind::ReadFailed : LogReadProblem::Kind::CannotRead,
                            lineNumber, reader.Error());
+        m_pieceLine = lineNumber;
         FinishPiece(currentCode, device, command, output);
+        writing.Finish();
         return recognised;
     } catch (const std::exception& e) {
-        AddReadProblem(path, LogReadProblem::Kind::Stopped, lineNumber, 0, e.what());
+        AddReadProblem(path, LogReadProblem::Kind::Stopped, StoppedAt(lineNumber), 0, e.what());
         return -1;
     } catch (...) {
-        AddReadProblem(path, LogReadProblem::Kind::Stopped, lineNumber, 0, "unknown error");
+        AddReadProblem(path, LogReadProblem::Kind::Stopped, StoppedAt(lineNumber), 0, "unknown error");
         return -1;
     }
 }
@@ -329,7 +378,7 @@ void SplitShowCmds::RemoveLeftoverTemporaries()
 
 // A table that did not reach the disk was not imported: each piece counted
 // for it is taken back.
-void SplitShowCmds::TakeTableFailures(FileWriteBatch& batch)
+void SplitShowCmds::TakeTableFailures(const std::vector<FileWriteBatch::Failure>& failures)
 {
     const std::pair<DataKind, int SplitShowCmds::*> counted[] = {
         {kKindLiveRouteTable, &SplitShowCmds::m_routeCount},
@@ -337,7 +386,7 @@ void SplitShowCmds::TakeTableFailures(FileWriteBatch& batch)
         {kKindLiveMacTable, &SplitShowCmds::m_macCount},
         {kKindLiveCdpTable, &SplitShowCmds::m_cdpCount},
     };
-    for (const FileWriteBatch::Failure& failure : batch.TakeFailures()) {
+    for (const FileWriteBatch::Failure& failure : failures) {
         for (const auto& [kind, count] : counted) {
             const std::string extension = DataKindExtension(kind);
             if (failure.path.size() > extension.size() &&
@@ -377,6 +426,9 @@ void SplitShowCmds::NoticeNewFailures()
 void SplitShowCmds::FinishPiece(int code, const std::string& device, const std::string& command,
                                 const std::string& output)
 {
+    // The writer thread stopped on an exception: so does the import.
+    if (m_resultWriter && m_resultWriter->Stopped())
+        m_resultWriter->Finish();
     NoticeNewFailures();
     if (m_writeFailures.IsStopped())
         return;
@@ -478,14 +530,27 @@ void SplitShowCmds::dispatchParse(int code, const std::string& device, const std
             ++m_macCount;
         break;
     case 5: {
-        const std::string path = registry.GetLiveRoutingTablePath(m_dataFolder, device, "", false);
+        std::string path = registry.GetLiveRoutingTablePath(m_dataFolder, device, "", false);
         if (path.empty())
             return;
-        RoutingTable table(device);
-        table.ParseCmdString(output);
-        // Counted unless its table could not be written; one that the import
-        // holds back and fails to write later is taken back then.
-        if (table.SaveRTData(path) || table.RouteCount() == 0)
+        // A route table needs nothing of the network model: half of the
+        // devices' tables are parsed on the writer thread, which has less to
+        // do than this one. Each table stays with one thread, which holds it
+        // back until the end.
+        const bool onWriter =
+            m_resultWriter && m_routeTablesOnWriter.emplace(path, m_routeTablesOnWriter.size() % 2 == 0).first->second;
+        if (onWriter)
+            m_resultWriter->AddJob([this, device, output, path = std::move(path), line = m_pieceLine] {
+                try {
+                    if (SaveRouteTable(device, output, path))
+                        ++m_writerRouteCount;
+                } catch (...) {
+                    m_routeFailureLine = line;
+                    throw;
+                }
+            },
+                                   output.size());
+        else if (SaveRouteTable(device, output, path))
             ++m_routeCount;
         break;
     }
@@ -495,6 +560,20 @@ void SplitShowCmds::dispatchParse(int code, const std::string& device, const std
     default:
         break;
     }
+}
+
+bool SplitShowCmds::SaveRouteTable(const std::string& device, const std::string& output, const std::string& path)
+{
+    RoutingTable table(device);
+    table.ParseCmdString(output);
+    // Counted unless its table could not be written; one that the import
+    // holds back and fails to write later is taken back then.
+    return table.SaveRTData(path) || table.RouteCount() == 0;
+}
+
+long SplitShowCmds::StoppedAt(long lineNumber) const
+{
+    return m_routeFailureLine >= 0 ? m_routeFailureLine : lineNumber;
 }
 
 void SplitShowCmds::InterfacePieceToDevice(const std::string& device, const std::string& output)
