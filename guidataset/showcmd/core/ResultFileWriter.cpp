@@ -2,6 +2,7 @@
 
 #include "guidataset/showcmd/core/ImportWriteFailures.h"
 #include "host/util/CFileName.h"
+#include "host/util/FileWriteBatch.h"
 #include "platform/core/TempFiles.h"
 
 #include <cerrno>
@@ -28,25 +29,6 @@ bool WriteAll(int fd, const std::string& bytes)
             return false;
     }
     return true;
-}
-
-// text with each LF as CR LF, into bytes.
-void ConvertToCrLf(const std::string& text, std::string& bytes)
-{
-    bytes.clear();
-    bytes.reserve(text.size() + text.size() / 32 + 16);
-    const char* from = text.data();
-    const char* const end = from + text.size();
-    while (from < end) {
-        const auto* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(end - from)));
-        if (!lf) {
-            bytes.append(from, end);
-            break;
-        }
-        bytes.append(from, lf);
-        bytes += "\r\n";
-        from = lf + 1;
-    }
 }
 
 // Gives a whole result the name path or, while that is taken, a name of a
@@ -135,7 +117,7 @@ int ResultFileWriter::FailedCount() const
 std::string ResultFileWriter::WithCrLf(const std::string& text)
 {
     std::string bytes;
-    ConvertToCrLf(text, bytes);
+    FileWriteBatch::ToCrLf(text, bytes);
     return bytes;
 }
 
@@ -146,7 +128,7 @@ ResultFileWriter::Outcome ResultFileWriter::WriteNow(const std::string& path, co
 
 ResultFileWriter::Outcome ResultFileWriter::Write(const std::string& path, const std::string& text)
 {
-    ConvertToCrLf(text, m_bytes);
+    FileWriteBatch::ToCrLf(text, m_bytes);
     Outcome outcome;
     bool fresh = false;
     if (WriteUnnamed(path, outcome, fresh))

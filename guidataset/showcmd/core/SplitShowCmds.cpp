@@ -492,7 +492,7 @@ void SplitShowCmds::saveToDataFolder(int code, const std::string& device, const 
 
 void SplitShowCmds::saveToSubFolder(const std::string& path, const std::string& text)
 {
-    if (!FileWriteBatch::Write(path, ResultFileWriter::WithCrLf(text)))
+    if (!FileWriteBatch::WriteWithCrLf(path, text))
         m_writeFailures.Add(path, errno);
 }
 
