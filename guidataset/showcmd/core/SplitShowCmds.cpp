@@ -238,12 +238,15 @@ int SplitShowCmds::splitFile(const std::string& path)
         int recognised = 0;
 
         char buffer[kLineBufferSize];
-        std::string line;
         std::string foundCommand;
         for (;;) {
             const SessionLogReader::Line read = reader.ReadLine(buffer, kLineBufferSize);
             ++lineNumber;
-            line.assign(buffer, read.length);
+            // Added before the search overwrites the buffer; a command line
+            // is taken back out to begin the next piece.
+            const std::size_t lineStart = output.size();
+            output.append(buffer, read.length);
+            output += '\n';
             int foundCode = 6;
             char* name = buffer;
             const bool found = read.loneCr
@@ -251,6 +254,8 @@ int SplitShowCmds::splitFile(const std::string& path)
                                    : findShowCmd(buffer, foundCommand, foundCode);
             if (found) {
                 ++recognised;
+                const std::string line(output, lineStart);
+                output.resize(lineStart);
                 m_pieceLine = lineNumber;
                 FinishPiece(currentCode, device, command, output);
                 device = CHostName::GetBackendHostName(std::string(name));
@@ -263,11 +268,9 @@ int SplitShowCmds::splitFile(const std::string& path)
                     }
                 }
                 currentCode = foundCode;
-                output.clear();
+                output.assign(line);
                 command = foundCommand;
             }
-            output += line;
-            output += '\n';
             if (read.last) {
                 if (read.tooLong)
                     AddReadProblem(path, LogReadProblem::Kind::LineTooLong, lineNumber);
