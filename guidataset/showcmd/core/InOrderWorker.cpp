@@ -65,6 +65,12 @@ void CInOrderWorker::Join()
         m_thread.join();
 }
 
+std::size_t CInOrderWorker::QueuedBytes() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_queuedBytes + m_runningBytes;
+}
+
 std::size_t CInOrderWorker::BatchBytes() const
 {
     return std::min<std::size_t>(kBatchBytes, m_maxQueuedBytes / 4 + 1);

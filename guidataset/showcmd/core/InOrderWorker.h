@@ -34,6 +34,8 @@ public:
     // Runs what was added, waits for it and throws the first exception of a
     // job again; Add must not follow.
     void Finish();
+    // Bytes added and not yet run.
+    std::size_t QueuedBytes() const;
     // Whether a job or the setting up has thrown.
     bool Failed() const { return m_failed.load(std::memory_order_acquire); }
 
@@ -45,7 +47,7 @@ private:
 
     const std::size_t m_maxQueuedBytes;
     Around m_around;
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     // The worker waits on m_batchReady, a full queue's Add on m_roomMade.
     std::condition_variable m_batchReady;
     std::condition_variable m_roomMade;

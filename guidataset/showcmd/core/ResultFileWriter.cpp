@@ -77,6 +77,7 @@ int WriteTemporary(const std::string& path, const std::string& bytes, std::strin
 ResultFileWriter::ResultFileWriter(CImportWriteFailures* failures, std::size_t maxQueuedBytes,
                                    CInOrderWorker::Around around)
     : m_failures(failures)
+    , m_maxQueuedBytes(maxQueuedBytes)
     , m_worker(maxQueuedBytes, std::move(around))
 {
 }

@@ -38,6 +38,8 @@ public:
     // Waits until every file added has been written, and throws what stopped
     // the writer (nothing is written after it); Add must not follow.
     void Finish();
+    // Whether more than half of the queue's room is taken: the writer falls behind.
+    bool Behind() const { return m_worker.QueuedBytes() * 2 > m_maxQueuedBytes; }
     // Whether the writer has stopped on an exception.
     bool Stopped() const { return m_worker.Failed(); }
     // Files that could not be written (none is left half written).
@@ -64,6 +66,7 @@ private:
     static Outcome WriteBytesNow(const std::string& path, const std::string& bytes);
 
     CImportWriteFailures* m_failures;
+    const std::size_t m_maxQueuedBytes;
     std::atomic<int> m_failed{0};
 
     // Writer thread only: the folder results go to, the result's bytes, and

@@ -88,6 +88,7 @@ public:
         m_splitter.m_resultWriter = &m_results;
         m_splitter.m_routeFailureLine = -1;
         m_splitter.m_routeTablesOnWriter.clear();
+        m_splitter.m_writerRouteTables = 0;
         m_splitter.m_writerRouteCount = 0;
         m_splitter.CheckDataFolder();
         if (!m_splitter.m_writeFailures.IsStopped())
@@ -536,13 +537,7 @@ void SplitShowCmds::dispatchParse(int code, const std::string& device, const std
         std::string path = registry.GetLiveRoutingTablePath(m_dataFolder, device, "", false);
         if (path.empty())
             return;
-        // A route table needs nothing of the network model: half of the
-        // devices' tables are parsed on the writer thread, which has less to
-        // do than this one. Each table stays with one thread, which holds it
-        // back until the end.
-        const bool onWriter =
-            m_resultWriter && m_routeTablesOnWriter.emplace(path, m_routeTablesOnWriter.size() % 2 == 0).first->second;
-        if (onWriter)
+        if (RouteTableOnWriter(path))
             m_resultWriter->AddJob([this, device, output, path = std::move(path), line = m_pieceLine] {
                 try {
                     if (SaveRouteTable(device, output, path))
@@ -563,6 +558,25 @@ void SplitShowCmds::dispatchParse(int code, const std::string& device, const std
     default:
         break;
     }
+}
+
+// A route table needs nothing of the network model: up to half of the
+// devices' tables are parsed on the writer thread, which has less to do than
+// this one unless creating files is slow there. Each table stays with one
+// thread, which holds it back until the end.
+bool SplitShowCmds::RouteTableOnWriter(const std::string& path)
+{
+    if (!m_resultWriter)
+        return false;
+    const auto known = m_routeTablesOnWriter.find(path);
+    if (known != m_routeTablesOnWriter.end())
+        return known->second;
+    const bool onWriter =
+        m_writerRouteTables * 2 <= m_routeTablesOnWriter.size() && !m_resultWriter->Behind();
+    m_routeTablesOnWriter.emplace(path, onWriter);
+    if (onWriter)
+        ++m_writerRouteTables;
+    return onWriter;
 }
 
 bool SplitShowCmds::SaveRouteTable(const std::string& device, const std::string& output, const std::string& path)

@@ -87,6 +87,7 @@ private:
     // The route tables of this splitFile call by path: whether the writer
     // thread parses them; and those it counted.
     std::unordered_map<std::string, bool> m_routeTablesOnWriter;
+    std::size_t m_writerRouteTables = 0;
     int m_writerRouteCount = 0;
 
     // Sets up and ends the writing of one splitFile call.
@@ -109,6 +110,8 @@ private:
     void FinishPiece(int code, const std::string& device, const std::string& command,
                      const std::string& output);
     void InterfacePieceToDevice(const std::string& device, const std::string& output);
+    // Whether the route table at path is parsed on the writer thread.
+    bool RouteTableOnWriter(const std::string& path);
     // True when the table counts as imported.
     bool SaveRouteTable(const std::string& device, const std::string& output, const std::string& path);
     // The line to report an exception at: that of the piece whose route
