@@ -29,6 +29,13 @@ public:
     // thread, written at once (through a temporary renamed over the old file)
     // otherwise. False, with errno set, when an immediate write fails.
     static bool Write(const std::string& path, std::string bytes);
+    // Write of text with each LF as CR LF. Held back, the text is converted
+    // only if it is still the path's last when written or read: an import
+    // replaces a device's raw copy with each of its pieces.
+    static bool WriteWithCrLf(const std::string& path, const std::string& text);
+
+    // text with each LF as CR LF, into bytes (replacing what it held).
+    static void ToCrLf(const std::string& text, std::string& bytes);
 
     // A write of path that failed before it reached the batch (its folder
     // could not be made): kept with the open batch's failures; nothing
@@ -52,9 +59,14 @@ private:
     struct Held {
         std::string bytes;
         int writes = 0;
+        bool lfToCrLf = false;   // bytes still has bare LFs, each to be written as CR LF
     };
 
-    void Keep(const std::string& path, std::string bytes);
+    Held& Keep(const std::string& path, std::size_t size);
+    // Converts held's bytes when they still wait for it.
+    static void Settle(Held& held);
+    // Writes out early when too much is held back.
+    void FlushWhenFull();
 
     std::unordered_map<std::string, Held> m_pending;
     std::size_t m_pendingBytes = 0;

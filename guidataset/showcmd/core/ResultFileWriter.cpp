@@ -2,22 +2,22 @@
 
 #include "guidataset/showcmd/core/ImportWriteFailures.h"
 #include "host/util/CFileName.h"
+#include "host/util/FileWriteBatch.h"
 #include "platform/core/TempFiles.h"
 
-#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <utility>
 
 namespace {
 
 // Moving a result's time forward gives up after this many taken names (a
 // minute and a half of results made in the same instant).
 constexpr int kMaxLaterNames = 100000;
-
-// Bytes of results handed to the writer at once.
-constexpr std::size_t kBatchBytes = 512u << 10;
 
 bool WriteAll(int fd, const std::string& bytes)
 {
@@ -29,6 +29,24 @@ bool WriteAll(int fd, const std::string& bytes)
             return false;
     }
     return true;
+}
+
+// Gives a whole result the name path or, while that is taken, a name of a
+// later time; name(candidate) tries one name and returns 0, EEXIST or an
+// errno. path ends as the name given; the errno of the last try is returned.
+template <typename NameFile>
+int ClaimName(std::string& path, NameFile name)
+{
+    int error = EEXIST;
+    for (int later = 0; later <= kMaxLaterNames; ++later) {
+        error = name(path);
+        if (error != EEXIST)
+            break;
+        path = CFileName::LaterShowCommandResultFileName(path);
+        if (path.empty())
+            break;
+    }
+    return error;
 }
 
 // The whole text in a new temporary file beside path; errno when it fails.
@@ -56,134 +74,121 @@ int WriteTemporary(const std::string& path, const std::string& bytes, std::strin
 
 } // namespace
 
-ResultFileWriter::ResultFileWriter(CImportWriteFailures* failures, std::size_t maxQueuedBytes)
+ResultFileWriter::ResultFileWriter(CImportWriteFailures* failures, std::size_t maxQueuedBytes,
+                                   CInOrderWorker::Around around)
     : m_failures(failures)
     , m_maxQueuedBytes(maxQueuedBytes)
-    , m_thread([this] { Run(); })
+    , m_worker(maxQueuedBytes, std::move(around))
 {
 }
 
-ResultFileWriter::~ResultFileWriter()
-{
-    Finish();
-}
+// m_worker, the last member, waits for the writing first.
+ResultFileWriter::~ResultFileWriter() = default;
 
 void ResultFileWriter::Add(std::string path, std::string text)
 {
-    std::unique_lock lock(m_mutex);
-    // One file larger than the limit still goes through, alone.
-    const auto fits = [&] {
-        return (m_queue.empty() && m_writingBytes == 0) ||
-               m_queuedBytes + m_writingBytes + text.size() <= m_maxQueuedBytes;
-    };
-    if (!fits()) {
-        m_adderWaiting = true;
-        if (m_writerWaiting)
-            m_batchReady.notify_one();
-        m_roomMade.wait(lock, fits);
-        m_adderWaiting = false;
-    }
-    m_queuedBytes += text.size();
-    m_queue.emplace_back(std::move(path), std::move(text));
-    if (m_writerWaiting && m_queuedBytes >= BatchBytes())
-        m_batchReady.notify_one();
+    const std::size_t bytes = text.size();
+    m_worker.Add(
+        [this, path = std::move(path), text = std::move(text)] {
+            const Outcome outcome = Write(path, text);
+            if (outcome.error != 0) {
+                ++m_failed;
+                if (m_failures)
+                    m_failures->Add(path, outcome.error);
+            }
+        },
+        bytes);
+}
+
+void ResultFileWriter::AddJob(CInOrderWorker::Job job, std::size_t bytes)
+{
+    m_worker.Add(std::move(job), bytes);
 }
 
 void ResultFileWriter::Finish()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_finishing = true;
-    }
-    m_batchReady.notify_one();
-    if (m_thread.joinable())
-        m_thread.join();
+    m_worker.Finish();
 }
 
 int ResultFileWriter::FailedCount() const
 {
-    std::lock_guard lock(m_mutex);
     return m_failed;
-}
-
-std::size_t ResultFileWriter::BatchBytes() const
-{
-    return std::min<std::size_t>(kBatchBytes, m_maxQueuedBytes / 4 + 1);
-}
-
-void ResultFileWriter::Run()
-{
-    std::deque<std::pair<std::string, std::string>> batch;
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_writerWaiting = true;
-        m_batchReady.wait(lock, [&] {
-            // A waiting Add with nothing queued waits for the batch being
-            // written, which is done: waking for it would spin holding the lock.
-            return m_finishing || (!m_queue.empty() && (m_adderWaiting || m_queuedBytes >= BatchBytes()));
-        });
-        m_writerWaiting = false;
-        if (m_queue.empty()) {
-            if (m_finishing)
-                return;
-            continue;
-        }
-        batch.swap(m_queue);
-        m_writingBytes = m_queuedBytes;
-        m_queuedBytes = 0;
-        lock.unlock();
-        int failed = 0;
-        for (const auto& [path, text] : batch) {
-            const Outcome outcome = WriteNow(path, text);
-            if (outcome.error != 0) {
-                ++failed;
-                if (m_failures)
-                    m_failures->Add(path, outcome.error);
-            }
-        }
-        batch.clear();
-        lock.lock();
-        m_writingBytes = 0;
-        m_failed += failed;
-        if (m_adderWaiting)
-            m_roomMade.notify_one();
-    }
 }
 
 std::string ResultFileWriter::WithCrLf(const std::string& text)
 {
     std::string bytes;
-    bytes.reserve(text.size() + text.size() / 32 + 16);
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t lf = text.find('\n', from);
-        if (lf == std::string::npos) {
-            bytes.append(text, from, std::string::npos);
-            return bytes;
-        }
-        bytes.append(text, from, lf - from);
-        bytes += "\r\n";
-        from = lf + 1;
-    }
+    FileWriteBatch::ToCrLf(text, bytes);
+    return bytes;
 }
 
 ResultFileWriter::Outcome ResultFileWriter::WriteNow(const std::string& path, const std::string& text)
 {
+    return WriteBytesNow(path, WithCrLf(text));
+}
+
+ResultFileWriter::Outcome ResultFileWriter::Write(const std::string& path, const std::string& text)
+{
+    FileWriteBatch::ToCrLf(text, m_bytes);
+    Outcome outcome;
+    bool fresh = false;
+    if (WriteUnnamed(path, outcome, fresh))
+        return outcome;
+    outcome = WriteBytesNow(path, m_bytes);
+    // Refused in a folder just opened where a named temporary could be made:
+    // this file system does not give unnamed files their names.
+    if (outcome.error == 0 && fresh)
+        m_unnamedFiles = false;
+    return outcome;
+}
+
+bool ResultFileWriter::WriteUnnamed(const std::string& path, Outcome& outcome, bool& fresh)
+{
+    fresh = false;
+    const std::size_t slash = path.rfind('/');
+    if (!m_unnamedFiles || slash == std::string::npos)
+        return false;
+    if (!m_folder.IsOpen() || path.compare(0, slash, m_folder.Folder()) != 0 ||
+        m_folder.Folder().size() != slash) {
+        if (m_folder.Open(path.substr(0, slash)) != 0)
+            return false;
+        fresh = true;
+    }
+    const int fd = m_folder.Create();
+    if (fd < 0) {
+        m_folder.Close();
+        return false;
+    }
+    int error = WriteAll(fd, m_bytes) ? 0 : EIO;
+    std::string named = path;
+    if (error == 0)
+        error = ClaimName(named, [&](const std::string& candidate) {
+            return m_folder.Name(fd, candidate.c_str() + candidate.rfind('/') + 1);
+        });
+    ::close(fd);
+    if (error == 0 || error == EEXIST) {
+        // Every name was taken: the other way would find the same.
+        outcome.error = error;
+        outcome.path = error == 0 ? std::move(named) : std::string();
+        return true;
+    }
+    // The folder may have gone (or been made again): the other way reports it.
+    m_folder.Close();
+    return false;
+}
+
+ResultFileWriter::Outcome ResultFileWriter::WriteBytesNow(const std::string& path, const std::string& bytes)
+{
     Outcome outcome;
     std::string temp;
-    outcome.error = WriteTemporary(path, WithCrLf(text), temp);
+    outcome.error = WriteTemporary(path, bytes, temp);
     if (outcome.error != 0)
         return outcome;
     // Only a whole result gets a result's name, and never one that is taken.
     outcome.path = path;
-    for (int later = 0; later <= kMaxLaterNames; ++later) {
-        outcome.error = platform::RenameNoReplace(temp, outcome.path);
-        if (outcome.error != EEXIST)
-            break;
-        outcome.path = CFileName::LaterShowCommandResultFileName(outcome.path);
-        if (outcome.path.empty())
-            break;
-    }
+    outcome.error = ClaimName(outcome.path, [&](const std::string& candidate) {
+        return platform::RenameNoReplace(temp, candidate);
+    });
     if (outcome.error != 0) {
         ::unlink(temp.c_str());
         outcome.path.clear();

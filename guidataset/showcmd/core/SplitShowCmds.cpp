@@ -31,6 +31,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <set>
 
 namespace {
@@ -38,6 +39,9 @@ namespace {
 // The DataFolder of a splitter that was never given one: a Windows root,
 // which names no folder here.
 constexpr const char* kUnsetDataFolder = "C:\\";
+
+// Bytes of results (and route tables) that may wait for the writer thread.
+constexpr std::size_t kMaxQueuedResultBytes = 8u << 20;
 
 // The L2 parsers' tag for text captured from a CLI session.
 constexpr int kCliCaptureSource = 1021;
@@ -58,16 +62,34 @@ std::string CurrentDataFolderName(TWDataSet& registry)
 
 // A device's tables and raw copies are rewritten with each of its pieces: a
 // batch holds them back, so only the last text of each reaches the disk, when
-// the file is done (or given up on). Result files are written on a second
-// thread while this one parses.
+// the file is done (or given up on). Result files are written, and route
+// tables parsed, on a second thread while this one parses the rest; the
+// route tables are held back in a batch of that thread.
 class SplitShowCmds::WriteScope {
 public:
     explicit WriteScope(SplitShowCmds& splitter)
         : m_splitter(splitter)
-        , m_results(&splitter.m_writeFailures)
+        , m_results(&splitter.m_writeFailures, kMaxQueuedResultBytes,
+                    [this](const std::function<void()>& runJobs) {
+                        FileWriteBatch routeTables;
+                        std::exception_ptr stopped;
+                        try {
+                            runJobs();
+                        } catch (...) {
+                            stopped = std::current_exception();
+                        }
+                        routeTables.Flush();
+                        m_routeTableFailures = routeTables.TakeFailures();
+                        if (stopped)
+                            std::rethrow_exception(stopped);
+                    })
     {
         m_splitter.m_readyFolders.clear();
         m_splitter.m_resultWriter = &m_results;
+        m_splitter.m_routeFailureLine = -1;
+        m_splitter.m_routeTablesOnWriter.clear();
+        m_splitter.m_writerRouteTables = 0;
+        m_splitter.m_writerRouteCount = 0;
         m_splitter.CheckDataFolder();
         if (!m_splitter.m_writeFailures.IsStopped())
             m_splitter.RemoveLeftoverTemporaries();
@@ -75,24 +97,49 @@ public:
 
     ~WriteScope()
     {
-        m_results.Finish();
-        m_splitter.m_resultWriter = nullptr;
-        m_tables.Flush();
         try {
-            m_splitter.TakeTableFailures(m_tables);
-            // The writer may have failed only after the last piece was cut.
-            m_splitter.NoticeNewFailures();
+            Settle();
         } catch (...) {
             // Out of memory for the report: the files themselves are settled.
         }
     }
 
+    // Waits until everything is written; throws what the writer thread
+    // stopped on.
+    void Finish() { Settle(); }
+
     WriteScope(const WriteScope&) = delete;
     WriteScope& operator=(const WriteScope&) = delete;
 
 private:
+    void Settle()
+    {
+        if (m_settled)
+            return;
+        m_settled = true;
+        std::exception_ptr stopped;
+        try {
+            m_results.Finish();
+        } catch (...) {
+            stopped = std::current_exception();
+        }
+        m_splitter.m_resultWriter = nullptr;
+        m_splitter.m_routeCount += m_splitter.m_writerRouteCount;
+        m_splitter.m_writerRouteCount = 0;
+        m_tables.Flush();
+        m_splitter.TakeTableFailures(m_routeTableFailures);
+        m_splitter.TakeTableFailures(m_tables.TakeFailures());
+        // The writer may have failed only after the last piece was cut.
+        m_splitter.NoticeNewFailures();
+        if (stopped)
+            std::rethrow_exception(stopped);
+    }
+
     SplitShowCmds& m_splitter;
     FileWriteBatch m_tables;
+    // Filled by the writer thread as it ends.
+    std::vector<FileWriteBatch::Failure> m_routeTableFailures;
+    bool m_settled = false;
     ResultFileWriter m_results;
 };
 
@@ -192,12 +239,15 @@ int SplitShowCmds::splitFile(const std::string& path)
         int recognised = 0;
 
         char buffer[kLineBufferSize];
-        std::string line;
         std::string foundCommand;
         for (;;) {
             const SessionLogReader::Line read = reader.ReadLine(buffer, kLineBufferSize);
             ++lineNumber;
-            line.assign(buffer, read.length);
+            // Added before the search overwrites the buffer; a command line
+            // is taken back out to begin the next piece.
+            const std::size_t lineStart = output.size();
+            output.append(buffer, read.length);
+            output += '\n';
             int foundCode = 6;
             char* name = buffer;
             const bool found = read.loneCr
@@ -205,6 +255,9 @@ int SplitShowCmds::splitFile(const std::string& path)
                                    : findShowCmd(buffer, foundCommand, foundCode);
             if (found) {
                 ++recognised;
+                const std::string line(output, lineStart);
+                output.resize(lineStart);
+                m_pieceLine = lineNumber;
                 FinishPiece(currentCode, device, command, output);
                 device = CHostName::GetBackendHostName(std::string(name));
                 if (line.find("(enable)") != std::string::npos) {
@@ -216,11 +269,9 @@ int SplitShowCmds::splitFile(const std::string& path)
                     }
                 }
                 currentCode = foundCode;
-                output.clear();
+                output.assign(line);
                 command = foundCommand;
             }
-            output += line;
-            output += '\n';
             if (read.last) {
                 if (read.tooLong)
                     AddReadProblem(path, LogReadProblem::Kind::LineTooLong, lineNumber);
@@ -231,13 +282,15 @@ int SplitShowCmds::splitFile(const std::string& path)
             AddReadProblem(path,
                            reader.ReadAnything() ? LogReadProblem::Kind::ReadFailed : LogReadProblem::Kind::CannotRead,
                            lineNumber, reader.Error());
+        m_pieceLine = lineNumber;
         FinishPiece(currentCode, device, command, output);
+        writing.Finish();
         return recognised;
     } catch (const std::exception& e) {
-        AddReadProblem(path, LogReadProblem::Kind::Stopped, lineNumber, 0, e.what());
+        AddReadProblem(path, LogReadProblem::Kind::Stopped, StoppedAt(lineNumber), 0, e.what());
         return -1;
     } catch (...) {
-        AddReadProblem(path, LogReadProblem::Kind::Stopped, lineNumber, 0, "unknown error");
+        AddReadProblem(path, LogReadProblem::Kind::Stopped, StoppedAt(lineNumber), 0, "unknown error");
         return -1;
     }
 }
@@ -329,7 +382,7 @@ void SplitShowCmds::RemoveLeftoverTemporaries()
 
 // A table that did not reach the disk was not imported: each piece counted
 // for it is taken back.
-void SplitShowCmds::TakeTableFailures(FileWriteBatch& batch)
+void SplitShowCmds::TakeTableFailures(const std::vector<FileWriteBatch::Failure>& failures)
 {
     const std::pair<DataKind, int SplitShowCmds::*> counted[] = {
         {kKindLiveRouteTable, &SplitShowCmds::m_routeCount},
@@ -337,7 +390,7 @@ void SplitShowCmds::TakeTableFailures(FileWriteBatch& batch)
         {kKindLiveMacTable, &SplitShowCmds::m_macCount},
         {kKindLiveCdpTable, &SplitShowCmds::m_cdpCount},
     };
-    for (const FileWriteBatch::Failure& failure : batch.TakeFailures()) {
+    for (const FileWriteBatch::Failure& failure : failures) {
         for (const auto& [kind, count] : counted) {
             const std::string extension = DataKindExtension(kind);
             if (failure.path.size() > extension.size() &&
@@ -377,6 +430,9 @@ void SplitShowCmds::NoticeNewFailures()
 void SplitShowCmds::FinishPiece(int code, const std::string& device, const std::string& command,
                                 const std::string& output)
 {
+    // The writer thread stopped on an exception: so does the import.
+    if (m_resultWriter && m_resultWriter->Stopped())
+        m_resultWriter->Finish();
     NoticeNewFailures();
     if (m_writeFailures.IsStopped())
         return;
@@ -440,7 +496,7 @@ void SplitShowCmds::saveToDataFolder(int code, const std::string& device, const 
 
 void SplitShowCmds::saveToSubFolder(const std::string& path, const std::string& text)
 {
-    if (!FileWriteBatch::Write(path, ResultFileWriter::WithCrLf(text)))
+    if (!FileWriteBatch::WriteWithCrLf(path, text))
         m_writeFailures.Add(path, errno);
 }
 
@@ -478,14 +534,21 @@ void SplitShowCmds::dispatchParse(int code, const std::string& device, const std
             ++m_macCount;
         break;
     case 5: {
-        const std::string path = registry.GetLiveRoutingTablePath(m_dataFolder, device, "", false);
+        std::string path = registry.GetLiveRoutingTablePath(m_dataFolder, device, "", false);
         if (path.empty())
             return;
-        RoutingTable table(device);
-        table.ParseCmdString(output);
-        // Counted unless its table could not be written; one that the import
-        // holds back and fails to write later is taken back then.
-        if (table.SaveRTData(path) || table.RouteCount() == 0)
+        if (RouteTableOnWriter(path))
+            m_resultWriter->AddJob([this, device, output, path = std::move(path), line = m_pieceLine] {
+                try {
+                    if (SaveRouteTable(device, output, path))
+                        ++m_writerRouteCount;
+                } catch (...) {
+                    m_routeFailureLine = line;
+                    throw;
+                }
+            },
+                                   output.size());
+        else if (SaveRouteTable(device, output, path))
             ++m_routeCount;
         break;
     }
@@ -495,6 +558,39 @@ void SplitShowCmds::dispatchParse(int code, const std::string& device, const std
     default:
         break;
     }
+}
+
+// A route table needs nothing of the network model: up to half of the
+// devices' tables are parsed on the writer thread, which has less to do than
+// this one unless creating files is slow there. Each table stays with one
+// thread, which holds it back until the end.
+bool SplitShowCmds::RouteTableOnWriter(const std::string& path)
+{
+    if (!m_resultWriter)
+        return false;
+    const auto known = m_routeTablesOnWriter.find(path);
+    if (known != m_routeTablesOnWriter.end())
+        return known->second;
+    const bool onWriter =
+        m_writerRouteTables * 2 <= m_routeTablesOnWriter.size() && !m_resultWriter->Behind();
+    m_routeTablesOnWriter.emplace(path, onWriter);
+    if (onWriter)
+        ++m_writerRouteTables;
+    return onWriter;
+}
+
+bool SplitShowCmds::SaveRouteTable(const std::string& device, const std::string& output, const std::string& path)
+{
+    RoutingTable table(device);
+    table.ParseCmdString(output);
+    // Counted unless its table could not be written; one that the import
+    // holds back and fails to write later is taken back then.
+    return table.SaveRTData(path) || table.RouteCount() == 0;
+}
+
+long SplitShowCmds::StoppedAt(long lineNumber) const
+{
+    return m_routeFailureLine >= 0 ? m_routeFailureLine : lineNumber;
 }
 
 void SplitShowCmds::InterfacePieceToDevice(const std::string& device, const std::string& output)

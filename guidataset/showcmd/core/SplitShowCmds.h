@@ -6,13 +6,14 @@
 // Counts only rise, so they sum over every splitFile call on one object.
 #include "guidataset/showcmd/core/ImportWriteFailures.h"
 #include "guidataset/showcmd/core/LogReadProblem.h"
+#include "host/util/FileWriteBatch.h"
 
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
-class FileWriteBatch;
 class ResultFileWriter;
 
 class SplitShowCmds {
@@ -79,6 +80,16 @@ private:
     // Kind folders already rid of the temporaries of killed imports.
     std::set<std::string> m_cleanedFolders;
 
+    // The line that ends the piece being finished, and that of the piece
+    // whose route table threw on the writer thread (-1: none did).
+    long m_pieceLine = 0;
+    long m_routeFailureLine = -1;
+    // The route tables of this splitFile call by path: whether the writer
+    // thread parses them; and those it counted.
+    std::unordered_map<std::string, bool> m_routeTablesOnWriter;
+    std::size_t m_writerRouteTables = 0;
+    int m_writerRouteCount = 0;
+
     // Sets up and ends the writing of one splitFile call.
     class WriteScope;
 
@@ -86,7 +97,7 @@ private:
     void CheckDataFolder();
     void NoticeNewFailures();
     void RemoveLeftoverTemporaries();
-    void TakeTableFailures(FileWriteBatch& batch);
+    void TakeTableFailures(const std::vector<FileWriteBatch::Failure>& failures);
     // 0 when the kind folder is there (made inside the DataFolder if
     // missing), else why not (errno).
     int EnsureKindFolder(const std::string& kindFolder);
@@ -99,4 +110,11 @@ private:
     void FinishPiece(int code, const std::string& device, const std::string& command,
                      const std::string& output);
     void InterfacePieceToDevice(const std::string& device, const std::string& output);
+    // Whether the route table at path is parsed on the writer thread.
+    bool RouteTableOnWriter(const std::string& path);
+    // True when the table counts as imported.
+    bool SaveRouteTable(const std::string& device, const std::string& output, const std::string& path);
+    // The line to report an exception at: that of the piece whose route
+    // table failed on the writer thread, else lineNumber.
+    long StoppedAt(long lineNumber) const;
 };

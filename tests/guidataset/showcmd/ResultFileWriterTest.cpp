@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 using twtest::TempDir;
 
@@ -41,6 +43,35 @@ TEST(ResultFileWriter, WritesEveryQueuedFileWholeAndNeverReplacesOne)
                                        dir / "missing/deeper/r.txt" + "': No such file or directory");
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
         EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+}
+
+// The writer holds the results' folder open: one deleted and made again under
+// it must get the later results.
+TEST(ResultFileWriter, FolderDeletedAndMadeAgainDuringTheWritingGetsTheLaterResults)
+{
+    TempDir dir;
+    ASSERT_TRUE(std::filesystem::create_directory(dir / "kind"));
+    const auto writtenSoon = [](const std::string& path) {
+        for (int wait = 0; wait < 1000 && !std::filesystem::exists(path); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return std::filesystem::exists(path);
+    };
+    CImportWriteFailures failures;
+    ResultFileWriter writer(&failures, 64);
+    const std::string text(40, 'x');
+    writer.Add(dir / "kind/first.txt", text);
+    ASSERT_TRUE(writtenSoon(dir / "kind/first.txt"));
+    std::filesystem::remove_all(dir / "kind");
+    ASSERT_TRUE(std::filesystem::create_directory(dir / "kind"));
+    writer.Add(dir / "kind/second.txt", text);
+    ASSERT_TRUE(writtenSoon(dir / "kind/second.txt"));
+    EXPECT_EQ(twtest::ReadBytes(dir / "kind/second.txt"), text);
+    std::filesystem::remove_all(dir / "kind");
+    writer.Add(dir / "kind/third.txt", text);
+    writer.Finish();
+    // The kind folder is made again inside a DataFolder that is there.
+    EXPECT_EQ(twtest::ReadBytes(dir / "kind/third.txt"), text);
+    EXPECT_EQ(failures.Count(), 0);
 }
 
 } // namespace

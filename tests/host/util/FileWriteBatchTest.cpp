@@ -55,4 +55,26 @@ TEST(FileWriteBatch, AFileThatCannotBeWrittenFailsTheFlushAndSparesTheOthers)
     EXPECT_EQ(FileWriteBatch::Pending(dir / "r1.oat"), nullptr);
 }
 
+// Held-back text is converted to CR LF only when read or written, and only
+// as the path's last text; plain bytes written after it stay as they are.
+TEST(FileWriteBatch, CrLfTextIsConvertedWhenReadOrWrittenAsThePathsLast)
+{
+    TempDir dir;
+    EXPECT_TRUE(FileWriteBatch::WriteWithCrLf(dir / "now.txt", "a\nb\r\n\nc"));
+    EXPECT_EQ(twtest::ReadBytes(dir / "now.txt"), "a\r\nb\r\r\n\r\nc");
+    {
+        FileWriteBatch batch;
+        ASSERT_TRUE(FileWriteBatch::WriteWithCrLf(dir / "r1.txt", "first\n"));
+        ASSERT_TRUE(FileWriteBatch::WriteWithCrLf(dir / "r1.txt", "x\ny\n"));
+        ASSERT_NE(FileWriteBatch::Pending(dir / "r1.txt"), nullptr);
+        EXPECT_EQ(*FileWriteBatch::Pending(dir / "r1.txt"), "x\r\ny\r\n");
+        ASSERT_TRUE(FileWriteBatch::WriteWithCrLf(dir / "r2.txt", "kept\n"));
+        ASSERT_TRUE(FileWriteBatch::WriteWithCrLf(dir / "r3.txt", "replaced\n"));
+        ASSERT_TRUE(FileWriteBatch::Write(dir / "r3.txt", "plain\n"));
+    }
+    EXPECT_EQ(twtest::ReadBytes(dir / "r1.txt"), "x\r\ny\r\n");
+    EXPECT_EQ(twtest::ReadBytes(dir / "r2.txt"), "kept\r\n");
+    EXPECT_EQ(twtest::ReadBytes(dir / "r3.txt"), "plain\n");
+}
+
 } // namespace
