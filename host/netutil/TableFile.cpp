@@ -89,8 +89,10 @@ bool TableFile::WriteText(const std::string& path, std::string text)
         return false;
     // A table's folder is a kind folder: made inside a DataFolder that
     // exists, never the DataFolder itself (one deleted meanwhile stays gone).
+    // A path the open batch holds had its folder made when it was first
+    // written: an import rewrites a device's table with each of its pieces.
     const std::size_t slash = path.rfind('/');
-    if (slash != std::string::npos && slash > 0) {
+    if (slash != std::string::npos && slash > 0 && !FileWriteBatch::Holds(path)) {
         const std::string folder = path.substr(0, slash);
         if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
             FileWriteBatch::NoteFailure(path, errno);

@@ -103,6 +103,11 @@ const std::string* FileWriteBatch::Pending(const std::string& path)
     return &it->second.bytes;
 }
 
+bool FileWriteBatch::Holds(const std::string& path)
+{
+    return t_open && t_open->m_pending.count(path) != 0;
+}
+
 void FileWriteBatch::NoteFailure(const std::string& path, int error)
 {
     if (t_open)

@@ -42,6 +42,8 @@ public:
     // happens when no batch is open.
     static void NoteFailure(const std::string& path, int error);
 
+    // Whether bytes are held back for path on this thread.
+    static bool Holds(const std::string& path);
     // The bytes held back for path on this thread, or nullptr.
     static const std::string* Pending(const std::string& path);
 
