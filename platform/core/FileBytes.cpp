@@ -52,7 +52,8 @@ bool FileBytes::Read(const std::string& path)
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         return fail(errno);
-    if (!S_ISREG(info.st_mode))
+    // Pipes and devices are read to their end as well (e.g. /dev/stdin).
+    if (S_ISDIR(info.st_mode))
         return fail(EISDIR);
     // Room for a byte more than the size: reading stops at the end, not at
     // the size, so a file that grows meanwhile is read whole.

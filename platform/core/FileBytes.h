@@ -18,8 +18,9 @@ public:
     FileBytes(const FileBytes&) = delete;
     FileBytes& operator=(const FileBytes&) = delete;
 
-    // False, with errno set, when path is no regular file or cannot be read
-    // whole; whatever was read before is dropped either way.
+    // Reads path to its end (a regular file, a pipe, a device). False, with
+    // errno set, when it is a folder or cannot be read whole; whatever was
+    // read before is dropped either way.
     bool Read(const std::string& path);
     std::string_view Text() const { return {m_data, m_size}; }
 
