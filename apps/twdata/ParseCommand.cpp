@@ -107,21 +107,7 @@ bool ParseCommand::IsKnownKind(const std::string& kind)
 
 std::string ParseCommand::WriteTable(const std::string& kind, const std::string& output, const std::string& folder)
 {
-    if (kind == "route") {
-        RoutingTable table(kDevice);
-        const std::string path = folder + "parsed.ort";
-        return table.ParseCmdString(output) && table.SaveRTData(path) ? path : std::string();
-    }
-    if (kind == "arp") {
-        if (!CRouterObj::ParseArpTable(kDevice, kCliCaptureSource, folder, output, ""))
-            return {};
-        return CDeviceObj::TablePath(folder, &TWFileSystem::GetLiveArpTableFolder, kDevice, "", ".oat");
-    }
-    if (kind == "mac") {
-        if (!CCiscoSwitchObj::ParseMacTable(kDevice, kCliCaptureSource, folder, output, ""))
-            return {};
-        return CDeviceObj::TablePath(folder, &TWFileSystem::GetLiveMacTableFolder, kDevice, "", ".omt");
-    }
+    // Route, ARP and MAC tables never come here: they are printed as parsed.
     if (kind == "cdp") {
         if (!CDeviceObj::ParseCdpTable(kDevice, kCliCaptureSource, folder, output, "", {}))
             return {};
